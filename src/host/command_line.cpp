@@ -1,0 +1,72 @@
+#include "host/command_line.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <utility>
+
+#include "common/number_text.h"
+#include "common/rounding.h"
+
+namespace talvora {
+namespace {
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::string AsciiLower(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return lower;
+}
+
+StartupMode ModeOfSwitch(std::string_view switchText) {
+  static constexpr std::array<std::pair<std::string_view, StartupMode>, 5> kSwitches = {{
+      {"", StartupMode::kFullScreen},
+      {"/s", StartupMode::kFullScreen},
+      {"/p", StartupMode::kPreview},
+      {"/c", StartupMode::kSetup},
+      {"/a", StartupMode::kPasswordChange},
+  }};
+  for (const auto& [text, mode] : kSwitches) {
+    if (switchText == text) return mode;
+  }
+  return StartupMode::kNone;
+}
+
+// The longest tail of the text that is a number, blanks in front of it
+// included, gives the handle: "/p 1234" and "/p:1234" both give 1234.
+std::int32_t PreviewHandle(std::string_view text) {
+  text = TrimBlanks(text);
+  for (std::size_t n = text.size(); n >= 1; --n) {
+    const std::string_view tail = text.substr(text.size() - n);
+    if (IsNumberText(tail)) return RoundToInt32(LeadingNumber(tail));
+  }
+  return 0;
+}
+
+}  // namespace
+
+StartupDecision DecideStartup(std::string_view arguments) {
+  const std::string normalized = AsciiLower(TrimBlanks(arguments));
+  const StartupMode mode = ModeOfSwitch(std::string_view(normalized).substr(0, 2));
+  switch (mode) {
+    case StartupMode::kPreview:
+      return {mode, PreviewHandle(normalized)};
+    case StartupMode::kPasswordChange:
+      // Read from the untrimmed text, as received: a blank in front shifts
+      // which two characters are dropped. Those two are ASCII whenever the
+      // switch is "/a", so bytes and characters agree.
+      return {mode, RoundToInt32(LeadingNumber(
+                        arguments.substr(std::min<std::size_t>(2, arguments.size()))))};
+    default:
+      return {mode, 0};
+  }
+}
+
+}  // namespace talvora
