@@ -88,8 +88,12 @@ void RegistryTree::RemoveValue(std::string_view fullPath, std::string_view name)
 }
 
 void RegistryTree::RemoveKey(std::string_view fullPath) {
-  const auto key = FindKeyIn(keys_, fullPath);
-  if (key != keys_.end()) keys_.erase(key);
+  const std::string_view removed = WithoutTrailingBackslashes(fullPath);
+  std::erase_if(keys_, [removed](const Key& key) {
+    const std::string_view path = key.path;
+    return SameRegistryName(path.substr(0, removed.size()), removed) &&
+           (path.size() == removed.size() || path[removed.size()] == '\\');
+  });
 }
 
 }  // namespace talvora

@@ -26,10 +26,14 @@ class RegistryTree {
   struct NamedValue {
     std::string name;  // "" is the key's default value, "@" in REGEDIT4
     RegistryValue value;
+
+    friend bool operator==(const NamedValue&, const NamedValue&) = default;
   };
   struct Key {
     std::string path;
     std::vector<NamedValue> values;
+
+    friend bool operator==(const Key&, const Key&) = default;
   };
 
   // The key of that full path, created (empty) when missing.
@@ -40,6 +44,7 @@ class RegistryTree {
 
   void SetValue(std::string_view fullPath, std::string_view name, RegistryValue value);
   void RemoveValue(std::string_view fullPath, std::string_view name);
+  // Removes the key with its subkeys, as deleting a key tree does.
   void RemoveKey(std::string_view fullPath);
 
   const std::vector<Key>& Keys() const { return keys_; }
