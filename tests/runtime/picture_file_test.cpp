@@ -1,0 +1,319 @@
+#include "runtime/graphics/picture_file.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <ostream>
+#include <random>
+#include <span>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "runtime/graphics/stb_codecs.h"
+#include "runtime/graphics/surface.h"
+
+namespace talvora {
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+void AppendTo(void* context, void* data, int size) {
+  auto& out = *static_cast<Bytes*>(context);
+  const auto* bytes = static_cast<const unsigned char*>(data);
+  out.insert(out.end(), bytes, bytes + size);
+}
+
+void AppendLe(Bytes& out, std::uint32_t value, int size) {
+  for (int i = 0; i < size; ++i) out.push_back(static_cast<unsigned char>(value >> (8 * i)));
+}
+
+// 16 x 8 pixels: the left 8 x 8 block one colour, the right one another, so that even JPEG keeps
+// each colour nearly exact.
+constexpr int kTwoToneWidth = 16;
+constexpr int kTwoToneHeight = 8;
+constexpr Pixel kLeftTone = Rgb(200, 40, 90);
+constexpr Pixel kRightTone = Rgb(20, 180, 240);
+
+Surface TwoTone() {
+  Surface surface(kTwoToneWidth, kTwoToneHeight, kLeftTone);
+  surface.FillRect({8, 0, 8, 8}, kRightTone);
+  return surface;
+}
+
+Bytes Rgb24(const Surface& surface) {
+  Bytes rgb;
+  for (const Pixel p : surface.Pixels()) rgb.insert(rgb.end(), {RedOf(p), GreenOf(p), BlueOf(p)});
+  return rgb;
+}
+
+Bytes TwoToneBmp() {
+  Bytes out;
+  stbi_write_bmp_to_func(&AppendTo, &out, kTwoToneWidth, kTwoToneHeight, 3,
+                         Rgb24(TwoTone()).data());
+  return out;
+}
+
+Bytes TwoTonePng() {
+  Bytes out;
+  stbi_write_png_to_func(&AppendTo, &out, kTwoToneWidth, kTwoToneHeight, 3, Rgb24(TwoTone()).data(),
+                         kTwoToneWidth * 3);
+  return out;
+}
+
+Bytes TwoToneJpeg() {
+  Bytes out;
+  stbi_write_jpg_to_func(&AppendTo, &out, kTwoToneWidth, kTwoToneHeight, 3, Rgb24(TwoTone()).data(),
+                         100);
+  return out;
+}
+
+// Two pixels with alpha: half-covered white and fully transparent colour.
+Bytes TranslucentPng() {
+  const unsigned char rgba[] = {255, 255, 255, 128, 10, 20, 30, 0};
+  Bytes out;
+  stbi_write_png_to_func(&AppendTo, &out, 2, 1, 4, rgba, 8);
+  return out;
+}
+
+// A 2 x 2 GIF89a written by hand: a four-colour table (red, green, blue, white) and one image whose
+// LZW stream holds the codes clear, 0, 1, 2 in 3 bits, then 3 and end in 4 bits (the code width
+// grows once the table reaches 8 entries).
+Bytes FourColourGif() {
+  return {'G',  'I',  'F',  '8',  '9',  'a',      // signature
+          2,    0,    2,    0,    0x81, 0,    0,  // screen 2 x 2, 4-colour table
+          0xFF, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF,  // colours
+          0x2C, 0,    0,    0,    0,    2,    0,    2,    0,    0,  // image at 0,0, 2 x 2
+          2,    3,    0x44, 0x34, 0x05, 0,                          // LZW width 2, one data block
+          0x3B};                                                    // trailer
+}
+
+Surface FourColours() {
+  Surface surface(2, 2);
+  surface.At(0, 0) = Rgb(255, 0, 0);
+  surface.At(1, 0) = Rgb(0, 255, 0);
+  surface.At(0, 1) = Rgb(0, 0, 255);
+  surface.At(1, 1) = kWhite;
+  return surface;
+}
+
+// A BMP header that claims 100000 x 100000 pixels of 24 bits and holds none of them.
+Bytes HugeBmpHeader() {
+  Bytes out = {'B', 'M'};
+  AppendLe(out, 54, 4);  // file size
+  AppendLe(out, 0, 4);   // reserved
+  AppendLe(out, 54, 4);  // offset of the pixels
+  AppendLe(out, 40, 4);  // info header size
+  AppendLe(out, 100000, 4);
+  AppendLe(out, 100000, 4);
+  AppendLe(out, 1, 2);   // planes
+  AppendLe(out, 24, 2);  // bits per pixel
+  for (int i = 0; i < 6; ++i) AppendLe(out, 0, 4);
+  return out;
+}
+
+// A valid PNG of noise, cut in the middle of its compressed data.
+Bytes TruncatedPng() {
+  Surface noise(32, 32);
+  std::minstd_rand generator(7);
+  for (int y = 0; y < 32; ++y) {
+    for (Pixel& p : noise.Row(y)) p = static_cast<Pixel>(generator()) & 0xFFFFFF;
+  }
+  Bytes out;
+  stbi_write_png_to_func(&AppendTo, &out, 32, 32, 3, Rgb24(noise).data(), 32 * 3);
+  out.resize(out.size() / 2);
+  return out;
+}
+
+// A JPEG whose first Huffman table declares 16 x 255 codes, far over the 256 a table can hold.
+Bytes OverlongTableJpeg() {
+  Bytes out = TwoToneJpeg();
+  for (std::size_t at = 0; at + 21 < out.size(); ++at) {
+    if (out[at] == 0xFF && out[at + 1] == 0xC4) {
+      std::fill_n(out.begin() + static_cast<std::ptrdiff_t>(at) + 5, 16, 0xFF);
+      break;
+    }
+  }
+  return out;
+}
+
+Bytes Text(std::string_view text) { return {text.begin(), text.end()}; }
+
+class TempFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::random_device entropy;
+    folder_ = std::filesystem::temp_directory_path() /
+              ("talvora-pictures-" + std::to_string(entropy()) + "-" + std::to_string(entropy()));
+    std::filesystem::create_directories(folder_);
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+
+  std::filesystem::path Write(const std::string& name, const Bytes& bytes) const {
+    const std::filesystem::path path = folder_ / name;
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    return path;
+  }
+
+  std::filesystem::path folder_;
+};
+
+void ExpectPixelsNear(const Picture& picture, const Surface& expected, int tolerance) {
+  ASSERT_EQ(picture.Width(), expected.Width());
+  ASSERT_EQ(picture.Height(), expected.Height());
+  for (int y = 0; y < expected.Height(); ++y) {
+    for (int x = 0; x < expected.Width(); ++x) {
+      const Pixel got = picture.At(x, y);
+      const Pixel want = expected.At(x, y);
+      EXPECT_EQ(got >> 24, 0u) << "at " << x << "," << y;
+      EXPECT_NEAR(RedOf(got), RedOf(want), tolerance) << "at " << x << "," << y;
+      EXPECT_NEAR(GreenOf(got), GreenOf(want), tolerance) << "at " << x << "," << y;
+      EXPECT_NEAR(BlueOf(got), BlueOf(want), tolerance) << "at " << x << "," << y;
+    }
+  }
+}
+
+struct FormatCase {
+  std::string name;
+  Bytes (*file)();
+  Surface (*expected)();
+  int tolerance;
+  friend std::ostream& operator<<(std::ostream& out, const FormatCase& c) { return out << c.name; }
+};
+
+class LoadFormats : public TempFolder, public ::testing::WithParamInterface<FormatCase> {};
+
+TEST_P(LoadFormats, ReadsThePixels) {
+  const FormatCase& c = GetParam();
+  const PictureLoadResult loaded = LoadPicture(Write(c.name + ".pic", c.file()));
+  ASSERT_TRUE(loaded.picture) << loaded.error;
+  EXPECT_EQ(loaded.error, "");
+  ExpectPixelsNear(*loaded.picture, c.expected(), c.tolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, LoadFormats,
+    ::testing::Values(
+        FormatCase{"bmp", &TwoToneBmp, &TwoTone, 0}, FormatCase{"png", &TwoTonePng, &TwoTone, 0},
+        FormatCase{"jpeg", &TwoToneJpeg, &TwoTone, 3},
+        FormatCase{"gif", &FourColourGif, &FourColours, 0},
+        // Translucent pixels are laid over black: half of white, and nothing of the colour.
+        FormatCase{"png_alpha", &TranslucentPng,
+                   [] {
+                     Surface s(2, 1);
+                     s.At(0, 0) = Rgb(128, 128, 128);
+                     return s;
+                   },
+                   0}),
+    [](const auto& param_info) { return param_info.param.name; });
+
+struct FailureCase {
+  std::string name;
+  std::optional<Bytes> content;  // none: the file does not exist
+  std::string error_part;
+  friend std::ostream& operator<<(std::ostream& out, const FailureCase& c) { return out << c.name; }
+};
+
+class LoadFailures : public TempFolder, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(LoadFailures, GiveAnErrorAndNoPicture) {
+  const FailureCase& c = GetParam();
+  const std::filesystem::path path =
+      c.content ? Write(c.name + ".pic", *c.content) : folder_ / "missing.bmp";
+  const PictureLoadResult loaded = LoadPicture(path);
+  EXPECT_FALSE(loaded.picture);
+  EXPECT_NE(loaded.error.find(c.error_part), std::string::npos) << loaded.error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, LoadFailures,
+    ::testing::Values(FailureCase{"missing", std::nullopt, "no such file"},
+                      FailureCase{"empty", Bytes{}, "empty"},
+                      FailureCase{"text", Text("[1]\r\nLIGADO=1\r\nTEMPO=5000\r\n"), "not a BMP"},
+                      FailureCase{"truncated_png", TruncatedPng(), "damaged"},
+                      FailureCase{"overlong_jpeg_table", OverlongTableJpeg(), "JPEG table"},
+                      // Refused from the header alone: nothing near 30 GB is ever allocated.
+                      FailureCase{"huge_bmp", HugeBmpHeader(), "100000 x 100000"}),
+    [](const auto& param_info) { return param_info.param.name; });
+
+TEST_F(TempFolder, AFolderIsNoPicture) {
+  const PictureLoadResult loaded = LoadPicture(folder_);
+  EXPECT_FALSE(loaded.picture);
+  EXPECT_NE(loaded.error.find("not a file"), std::string::npos) << loaded.error;
+}
+
+TEST_F(TempFolder, AFileOverTheSizeCapIsNotRead) {
+  const std::filesystem::path path = Write("big.bmp", TwoToneBmp());
+  std::filesystem::resize_file(path, kMaxPictureFileBytes + 1);
+  const PictureLoadResult loaded = LoadPicture(path);
+  EXPECT_FALSE(loaded.picture);
+  EXPECT_NE(loaded.error.find("larger than 64 MiB"), std::string::npos) << loaded.error;
+}
+
+TEST(DecodePicture, RefusesSidesAndAreasOverTheCaps) {
+  const std::uint32_t sizes[][2] = {
+      {kMaxPictureSide + 1, 1}, {1, kMaxPictureSide + 1}, {kMaxPictureSide, kMaxPictureSide}};
+  for (const auto& size : sizes) {
+    Bytes header = HugeBmpHeader();
+    for (int i = 0; i < 4; ++i) {
+      header[18 + static_cast<std::size_t>(i)] = static_cast<unsigned char>(size[0] >> (8 * i));
+      header[22 + static_cast<std::size_t>(i)] = static_cast<unsigned char>(size[1] >> (8 * i));
+    }
+    const PictureLoadResult decoded = DecodePicture(header);
+    EXPECT_FALSE(decoded.picture);
+    EXPECT_NE(decoded.error.find("over the size limit"), std::string::npos) << decoded.error;
+  }
+}
+
+// Every cut of every fixture, and every single flipped byte of the small ones: a picture or an
+// error, never both, never a crash (the sanitizer builds watch the memory).
+TEST(DecodePicture, DamagedBytesFailCleanly) {
+  for (const Bytes& whole : {TwoToneBmp(), TwoTonePng(), TwoToneJpeg(), FourColourGif()}) {
+    for (std::size_t length = 0; length < whole.size(); ++length) {
+      const PictureLoadResult decoded = DecodePicture(std::span(whole).first(length));
+      EXPECT_NE(decoded.picture.has_value(), !decoded.error.empty()) << "cut at " << length;
+    }
+    if (whole.size() > 1000) continue;
+    for (std::size_t at = 0; at < whole.size(); ++at) {
+      Bytes damaged = whole;
+      damaged[at] ^= 0xA5;
+      const PictureLoadResult decoded = DecodePicture(damaged);
+      EXPECT_NE(decoded.picture.has_value(), !decoded.error.empty()) << "flipped at " << at;
+    }
+  }
+}
+
+TEST_F(TempFolder, WrittenPngReadsBackPixelForPixel) {
+  Surface surface(5, 4);
+  for (int y = 0; y < 4; ++y) {
+    for (int x = 0; x < 5; ++x)
+      surface.At(x, y) =
+          Rgb(static_cast<std::uint8_t>(x * 50), static_cast<std::uint8_t>(y * 60), 7);
+  }
+  const std::filesystem::path path = folder_ / "snapshot.png";
+  ASSERT_TRUE(WritePng(surface, path));
+  const PictureLoadResult loaded = LoadPicture(path);
+  ASSERT_TRUE(loaded.picture) << loaded.error;
+  ExpectPixelsNear(*loaded.picture, surface, 0);
+}
+
+TEST_F(TempFolder, WritePngReportsFailure) {
+  EXPECT_FALSE(WritePng(Surface(2, 2), folder_ / "no-such-folder" / "snapshot.png"));
+  const std::filesystem::path empty_path = folder_ / "empty.png";
+  EXPECT_FALSE(WritePng(Surface(), empty_path));
+  EXPECT_FALSE(std::filesystem::exists(empty_path));
+}
+
+}  // namespace
+}  // namespace talvora
