@@ -121,6 +121,12 @@ std::string Utf8ToAnsi(std::string_view utf8) {
   return out;
 }
 
+Utf8Char NextUtf8Char(std::string_view utf8, std::size_t at) {
+  const Decoded d = DecodeUtf8(utf8, at);
+  if (d.length == 0) return {0xFFFD, 1};
+  return {d.codePoint, d.length};
+}
+
 std::string_view Utf8Prefix(std::string_view utf8, std::size_t maxBytes) {
   if (utf8.size() <= maxBytes) return utf8;
   std::size_t end = maxBytes;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,17 @@ std::string AnsiToUtf8(std::string_view ansi);
 // Characters that 1252 cannot hold, and bytes that are not valid UTF-8,
 // become "?".
 std::string Utf8ToAnsi(std::string_view utf8);
+
+// One character of a UTF-8 text: its code point and how many bytes it takes.
+struct Utf8Char {
+  char32_t codePoint = 0;
+  std::size_t length = 0;
+};
+
+// The character that starts at byte offset at (which must lie inside the
+// text). A byte that does not start a valid UTF-8 character reads as U+FFFD,
+// one byte long, so that a reader always moves on.
+Utf8Char NextUtf8Char(std::string_view utf8, std::size_t at);
 
 // The longest start of a UTF-8 text of at most maxBytes bytes that does not
 // end inside a character.

@@ -42,6 +42,25 @@ TEST(TextEncoding, ValidatesUtf8) {
   EXPECT_FALSE(HasNonAscii("Lugar"));
 }
 
+// Reads every character of a text, as a text renderer walks it.
+std::u32string CodePointsOf(std::string_view utf8) {
+  std::u32string out;
+  for (std::size_t at = 0; at < utf8.size();) {
+    const Utf8Char c = NextUtf8Char(utf8, at);
+    out.push_back(c.codePoint);
+    at += c.length;
+  }
+  return out;
+}
+
+TEST(TextEncoding, NextUtf8CharReadsCharactersAndStepsOverBadBytes) {
+  EXPECT_EQ(CodePointsOf("Créditos"), U"Créditos");
+  EXPECT_EQ(CodePointsOf("3º €😀"), U"3º €😀");
+  EXPECT_EQ(CodePointsOf("a\xE2\x82"), U"a\uFFFD\uFFFD");          // a cut-off character
+  EXPECT_EQ(CodePointsOf("\xBA!"), U"\uFFFD!");                    // a code page 1252 byte
+  EXPECT_EQ(CodePointsOf("\xED\xA0\x80"), U"\uFFFD\uFFFD\uFFFD");  // a surrogate
+}
+
 TEST(TextEncoding, Utf8PrefixNeverCutsACharacter) {
   EXPECT_EQ(Utf8Prefix("abc", 5), "abc");
   EXPECT_EQ(Utf8Prefix("abc", 2), "ab");
