@@ -3,7 +3,7 @@ function(talvora_strict_warnings target)
   target_compile_options(${target} PRIVATE
     -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
     -Wnon-virtual-dtor -Wold-style-cast -Woverloaded-virtual
-    -Wdouble-promotion -Wformat=2 -Wimplicit-fallthrough)
+    -Wformat=2 -Wimplicit-fallthrough)
   if(TALVORA_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()

@@ -1,8 +1,8 @@
 #include "common/tracer.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 namespace talvora {
 namespace {
@@ -18,18 +18,10 @@ struct ValueWriter {
       out << "null";
       return;
     }
-    // Shortest text that reads back as the same double.
+    // The shortest text that reads back as the same double.
     char text[32];
-    std::snprintf(text, sizeof text, "%.17g", v);
-    for (int precision = 1; precision < 17; ++precision) {
-      char shorter[32];
-      std::snprintf(shorter, sizeof shorter, "%.*g", precision, v);
-      if (std::strtod(shorter, nullptr) == v) {
-        out << shorter;
-        return;
-      }
-    }
-    out << text;
+    const auto result = std::to_chars(text, text + sizeof text, v);
+    out << std::string_view(text, static_cast<std::size_t>(result.ptr - text));
   }
 };
 

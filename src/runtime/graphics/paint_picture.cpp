@@ -195,4 +195,13 @@ void PaintPicture(Surface& target, const Picture& picture, double x, double y,
   }
 }
 
+void PaintPictureClipped(Surface& target, const Picture& picture, int x, int y,
+                         const PixelRect& clip) {
+  const PixelRect visible = Intersection({x, y, picture.Width(), picture.Height()}, clip);
+  if (visible.Empty()) return;
+  const Picture part =
+      picture.Part({visible.left - x, visible.top - y, visible.width, visible.height});
+  PaintPicture(target, part, visible.left, visible.top);
+}
+
 }  // namespace talvora

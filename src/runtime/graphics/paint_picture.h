@@ -32,4 +32,9 @@ void PaintPicture(Surface& target, const Picture& picture, double x, double y,
                   std::optional<double> width = {}, std::optional<double> height = {},
                   RasterOp op = RasterOp::kSrcCopy);
 
+// Draws `picture` at its own size with SRCCOPY at (x, y), touching only the
+// pixels of `target` inside `clip`: how a control repaints part of itself.
+void PaintPictureClipped(Surface& target, const Picture& picture, int x, int y,
+                         const PixelRect& clip);
+
 }  // namespace talvora

@@ -22,7 +22,20 @@ std::span<const Pixel> Picture::Row(int y) const {
 Picture Picture::Part(const PixelRect& area) const {
   const PixelRect inside = Intersection(area, {0, 0, area_.width, area_.height});
   if (inside.Empty()) return {};
-  return {pixels_, {area_.left + inside.left, area_.top + inside.top, inside.width, inside.height}};
+  Picture part(pixels_,
+               {area_.left + inside.left, area_.top + inside.top, inside.width, inside.height});
+  part.origin_ = origin_;
+  return part;
+}
+
+Picture Picture::WithOrigin(PictureOrigin origin) const {
+  Picture named = *this;
+  named.origin_ = std::move(origin);
+  return named;
+}
+
+Picture Picture::WithFileOrigin(std::string file) const {
+  return WithOrigin({{}, -1, std::make_shared<const std::string>(std::move(file))});
 }
 
 }  // namespace talvora

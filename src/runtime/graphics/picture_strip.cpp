@@ -22,7 +22,7 @@ Picture PictureStrip::Cell(int k) const {
   const int column = k % columns_;
   const int width = CellWidth();
   const int height = CellHeight();
-  return picture_.Part({column * width, row * height, width, height});
+  return picture_.Part({column * width, row * height, width, height}).WithOrigin({name_, k, {}});
 }
 
 }  // namespace talvora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "runtime/graphics/picture.h"
 
 namespace talvora {
@@ -11,6 +13,11 @@ class PictureStrip {
  public:
   PictureStrip() = default;
   explicit PictureStrip(Picture picture, int rows = 1, int columns = 1);
+
+  // The strip's name, which its cells carry as their origin: text that lives
+  // as long as the program, such as a literal.
+  std::string_view Name() const { return name_; }
+  void SetName(std::string_view name) { name_ = name; }
 
   const Picture& Whole() const { return picture_; }
   int Rows() const { return rows_; }
@@ -27,6 +34,7 @@ class PictureStrip {
 
  private:
   Picture picture_;
+  std::string_view name_;
   int rows_ = 1;
   int columns_ = 1;
 };

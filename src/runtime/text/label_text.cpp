@@ -81,10 +81,10 @@ void DrawUnderline(const Pen& pen, int left, int width, int baseline, const Face
 
 bool DrawLabelText(Surface& target, const PixelRect& label, std::string_view utf8,
                    const FontSpec& font, Pixel color, TextAlignment alignment,
-                   TextRenderer& renderer) {
+                   TextRenderer& renderer, std::optional<PixelRect> within) {
   const auto chosen = renderer.Resolve(font);
   if (!chosen) return false;
-  const PixelRect clip = Intersection(label, target.Bounds());
+  const PixelRect clip = Intersection(Intersection(label, target.Bounds()), within.value_or(label));
   if (clip.Empty()) return true;
   const Pen pen{target, clip, color};
   FontAdvances advances(renderer, *chosen);

@@ -19,11 +19,12 @@ struct TextExtent {
 
 // Draws a label's caption as a Windows label does: lines from the top,
 // wrapped inside the label's width, each aligned on its own, in the colour on
-// a transparent background, and nothing outside the label. False, with
+// a transparent background, and nothing outside the label (nor outside
+// `within`, when given: the part of a label being repainted). False, with
 // nothing drawn, when no font file serves the font.
 bool DrawLabelText(Surface& target, const PixelRect& label, std::string_view utf8,
                    const FontSpec& font, Pixel color, TextAlignment alignment,
-                   TextRenderer& renderer);
+                   TextRenderer& renderer, std::optional<PixelRect> within = std::nullopt);
 
 // The extent of the text laid out as DrawLabelText lays it out, wrapped at
 // wrapWidth when one is given; nullopt when no font file serves the font.

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "runtime/forms/control_container.h"
+#include "runtime/graphics/paint_picture.h"
+#include "runtime/graphics/picture.h"
+
+namespace talvora {
+
+class PictureBox;
+
+inline constexpr int kTwipsPerPixel = 15;
+
+// Why a form is asked to unload, as its query-unload reaction learns it.
+enum class UnloadMode {
+  kUserClosed = 0,  // closed from its window's close control or from outside
+  kCode = 1,        // the program asked
+};
+
+// A top-level window with its reactions. Subclasses are the product's forms
+// (frmSSaver, SetupForm, ...) and override the reactions they have.
+class Form : public ControlContainer {
+ public:
+  Form(FormsRuntime& runtime, std::string_view name);
+  ~Form() override;
+
+  bool Loaded() const { return loaded_; }
+  bool Visible() const { return visible_; }
+
+  // Loads the form, running its load reaction; nothing when already loaded.
+  void Load();
+  // Loads the form when needed and shows it, not modal.
+  void Show();
+  void Hide();
+  // Asks the form to unload: the query-unload and unload reactions may
+  // cancel. True when the form is unloaded afterwards.
+  bool Unload(UnloadMode mode = UnloadMode::kCode);
+
+  // Where the window is on the screen, in pixels.
+  PixelRect ScreenBounds() const { return {left_, top_, Width(), Height()}; }
+  void MoveWindow(const PixelRect& bounds);
+  double WidthTwips() const { return Width() * double{kTwipsPerPixel}; }
+  double HeightTwips() const { return Height() * double{kTwipsPerPixel}; }
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption) { caption_ = std::move(caption); }
+
+  // Draws a picture on the form's surface (see the free PaintPicture).
+  void PaintPicture(const Picture& picture, double x, double y,
+                    std::optional<double> width = std::nullopt,
+                    std::optional<double> height = std::nullopt, RasterOp op = RasterOp::kSrcCopy);
+
+  // Input, as a host delivers it; each runs the matching reaction and then
+  // the repaint of what it invalidated. Coordinates are form pixels.
+  void RaiseKeyDown(int keyCode, int shift);
+  void RaiseKeyPress(int keyAscii);
+  void RaiseMouseDown(int button, int shift, double x, double y);
+  void RaiseMouseMove(int button, int shift, double x, double y);
+  void RaiseClick();
+  void RaiseDblClick();
+
+  // Draws the form with its visible child windows onto a screen image whose
+  // top-left corner is the screen point (originX, originY).
+  void ComposeOnto(Surface& screen, int originX, int originY) const;
+
+  // Repaints what was invalidated on the form and in its child windows.
+  void PaintInvalidated() override;
+
+  void AddChild(PictureBox& child) { children_.push_back(&child); }
+  void RemoveChild(PictureBox& child) { std::erase(children_, &child); }
+
+ protected:
+  virtual void Form_Load() {}
+  virtual void Form_KeyDown(int /*keyCode*/, int /*shift*/) {}
+  virtual void Form_KeyPress(int /*keyAscii*/) {}
+  virtual void Form_MouseDown(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
+  virtual void Form_MouseMove(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
+  virtual void Form_Click() {}
+  virtual void Form_DblClick() {}
+  virtual void Form_Paint() {}
+  virtual void Form_QueryUnload(bool& /*cancel*/, UnloadMode /*mode*/) {}
+  virtual void Form_Unload(bool& /*cancel*/) {}
+
+ private:
+  void AfterPaint() override { Form_Paint(); }
+  void AfterInput();
+
+  bool loaded_ = false;
+  bool visible_ = false;
+  int left_ = 0;
+  int top_ = 0;
+  std::string caption_;
+  std::vector<PictureBox*> children_;
+};
+
+}  // namespace talvora

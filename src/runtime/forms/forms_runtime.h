@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string_view>
+#include <vector>
+
+#include "common/clock.h"
+#include "common/tracer.h"
+#include "runtime/graphics/picture.h"
+
+namespace talvora {
+
+class Form;
+class Timer;
+class TextRenderer;
+
+// The forms run time: which forms are loaded, their timers, the clock they
+// tick on, and the deferred repaint of what changed. One per process; every
+// form and timer belongs to it, on the one user-interface thread.
+class FormsRuntime {
+ public:
+  FormsRuntime(const Clock& clock, TextRenderer& text) : clock_(clock), text_(text) {}
+  FormsRuntime(const FormsRuntime&) = delete;
+  FormsRuntime& operator=(const FormsRuntime&) = delete;
+
+  std::int64_t Now() const { return clock_.NowMs(); }
+  TextRenderer& Text() { return text_; }
+
+  void SetTracer(Tracer* tracer) { tracer_ = tracer; }
+  void Trace(std::string_view op, std::initializer_list<TraceField> fields) {
+    if (tracer_ != nullptr) tracer_->Record(op, fields);
+  }
+
+  // Records that a control was given a picture, by the picture's origin.
+  void TracePicture(std::string_view control, const Picture& picture);
+
+  // Forms in the order they were loaded; the process ends when none is left.
+  const std::vector<Form*>& LoadedForms() const { return loaded_; }
+  bool AnyFormLoaded() const { return !loaded_.empty(); }
+
+  // The earliest time a timer is due, or -1 when none will tick.
+  std::int64_t NextDueMs() const;
+  // Runs every timer due at or before the clock's time, earliest first (the
+  // timer made first among equals), repainting after each tick, until none
+  // is due any more.
+  void RunDueTimers();
+  // Repaints what input, ticks or control changes invalidated, as the window
+  // system does once the event in hand has been handled.
+  void PaintInvalidated();
+
+  // Called by forms and timers as they come and go.
+  void FormLoaded(Form& form);
+  void FormUnloaded(Form& form);
+  void AddTimer(Timer& timer);
+  void RemoveTimer(Timer& timer);
+
+ private:
+  Timer* NextDueTimer() const;
+
+  const Clock& clock_;
+  TextRenderer& text_;
+  Tracer* tracer_ = nullptr;
+  std::vector<Form*> loaded_;
+  std::vector<Timer*> timers_;
+};
+
+}  // namespace talvora
