@@ -6,8 +6,12 @@
 #include <variant>
 #include <vector>
 
+#include "common/utf8_path.h"
 #include "host/headless/headless_request.h"
+#include "host/headless/headless_run.h"
 #include "host/headless/headless_verbs.h"
+#include "platform/font_files.h"
+#include "platform/posix/drive_folder_paths.h"
 #include "platform/posix/file_registry.h"
 #include "platform/posix/ini_file_profile.h"
 #include "platform/posix/places.h"
@@ -16,19 +20,32 @@ namespace {
 
 constexpr int kUsageErrorStatus = 2;
 
-void Run(const talvora::HeadlessRequest& request) {
-  std::visit(
+std::filesystem::path StorePath(const std::optional<std::string>& store) {
+  return store ? talvora::PathFromUtf8(*store) : talvora::DefaultSettingsStorePath();
+}
+
+int Run(const talvora::HeadlessRequest& request) {
+  return std::visit(
       [](const auto& r) {
         using Request = std::decay_t<decltype(r)>;
         if constexpr (std::is_same_v<Request, talvora::DumpSettingsRequest>) {
-          talvora::FileRegistry registry(r.store ? std::filesystem::path(*r.store)
-                                                 : talvora::DefaultSettingsStorePath());
+          talvora::FileRegistry registry(StorePath(r.store));
           talvora::DumpSettings(registry, std::cout);
         } else if constexpr (std::is_same_v<Request, talvora::GetIniRequest>) {
           talvora::PrintIniValue(talvora::IniFileProfile{}, r.file, r.section, r.key, std::cout);
-        } else {
+        } else if constexpr (std::is_same_v<Request, talvora::ParseCommandLineRequest>) {
           talvora::PrintStartupDecision(r.text, std::cout);
+        } else {
+          talvora::FileRegistry registry(StorePath(r.store));
+          const talvora::IniFileProfile profile;
+          const talvora::DriveFolderPaths paths(r.driveC ? talvora::PathFromUtf8(*r.driveC)
+                                                         : talvora::DefaultDriveCPath());
+          const auto fonts = talvora::MakeSystemFontFiles();
+          talvora::TextRenderer text(*fonts);
+          talvora::HeadlessServices services{registry, profile, paths, text};
+          return talvora::RunHeadless(r, services, std::cerr);
         }
+        return 0;
       },
       request);
 }
@@ -42,6 +59,5 @@ int main(int argc, char** argv) {
     std::cerr << "talvora-headless: " << parsed.usageError << '\n';
     return kUsageErrorStatus;
   }
-  Run(*parsed.request);
-  return 0;
+  return Run(*parsed.request);
 }

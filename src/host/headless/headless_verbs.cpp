@@ -34,8 +34,8 @@ void DumpSettings(Registry& registry, std::ostream& out) {
   }
 }
 
-void PrintIniValue(const ProfileService& profile, const std::string& file,
-                   std::string_view section, std::string_view key, std::ostream& out) {
+void PrintIniValue(const ProfileService& profile, const std::string& file, std::string_view section,
+                   std::string_view key, std::ostream& out) {
   out << GetIniValue(profile, section, key, "", file) << '\n';
 }
 

@@ -15,8 +15,8 @@ namespace talvora {
 void DumpSettings(Registry& registry, std::ostream& out);
 
 // Prints what GetIniValue returns for the key, then a newline.
-void PrintIniValue(const ProfileService& profile, const std::string& file,
-                   std::string_view section, std::string_view key, std::ostream& out);
+void PrintIniValue(const ProfileService& profile, const std::string& file, std::string_view section,
+                   std::string_view key, std::ostream& out);
 
 // Prints the start-up decision for a command line: "mode=preview handle=1234".
 void PrintStartupDecision(std::string_view commandLine, std::ostream& out);

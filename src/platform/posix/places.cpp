@@ -5,20 +5,25 @@
 namespace talvora {
 namespace {
 
-std::filesystem::path ConfigHome() {
-  // An empty or relative XDG_CONFIG_HOME is invalid and ignored.
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr) {
+// An XDG base folder: the variable when it holds an absolute path (an empty
+// or relative one is invalid and ignored), else the fallback under HOME.
+std::filesystem::path BaseFolder(const char* variable, const char* underHome) {
+  if (const char* xdg = std::getenv(variable); xdg != nullptr) {
     const std::filesystem::path path(xdg);
     if (path.is_absolute()) return path;
   }
   const char* home = std::getenv("HOME");
-  return std::filesystem::path(home != nullptr ? home : ".") / ".config";
+  return std::filesystem::path(home != nullptr ? home : ".") / underHome;
 }
 
 }  // namespace
 
 std::filesystem::path DefaultSettingsStorePath() {
-  return ConfigHome() / "talvora" / "settings.reg";
+  return BaseFolder("XDG_CONFIG_HOME", ".config") / "talvora" / "settings.reg";
+}
+
+std::filesystem::path DefaultDriveCPath() {
+  return BaseFolder("XDG_DATA_HOME", ".local/share") / "talvora" / "drive_c";
 }
 
 }  // namespace talvora

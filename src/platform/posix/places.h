@@ -8,4 +8,8 @@ namespace talvora {
 // with ~/.config standing in for an unset XDG_CONFIG_HOME.
 std::filesystem::path DefaultSettingsStorePath();
 
+// The folder that stands for drive C: $XDG_DATA_HOME/talvora/drive_c, with
+// ~/.local/share standing in for an unset XDG_DATA_HOME.
+std::filesystem::path DefaultDriveCPath();
+
 }  // namespace talvora

@@ -1,0 +1,119 @@
+#include "host/headless/headless_run.h"
+
+#include <algorithm>
+#include <deque>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "common/tracer.h"
+#include "common/utf8_path.h"
+#include "host/headless/event_script.h"
+#include "runtime/graphics/picture_file.h"
+
+namespace talvora {
+namespace {
+
+std::optional<std::string> ReadWholeFile(const std::string& file) {
+  std::ifstream in(PathFromUtf8(file), std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class HeadlessRun {
+ public:
+  HeadlessRun(const RunRequest& request, HeadlessServices& services, std::ostream& errors)
+      : request_(request),
+        errors_(errors),
+        session_(services, request.desktop, request.preview, request.programDir.value_or(".")) {
+    session_.Desktop().SetPasswordAnswers(
+        std::deque<bool>(request.passwordAnswers.begin(), request.passwordAnswers.end()));
+  }
+
+  int Run() {
+    std::vector<ScriptEvent> events;
+    if (request_.eventsFile && !ReadEvents(events)) return kHeadlessRunFailed;
+    if (!OpenTrace()) return kHeadlessRunFailed;
+    std::vector<SnapshotRequest> snapshots = request_.snapshots;
+    std::stable_sort(snapshots.begin(), snapshots.end(),
+                     [](const auto& a, const auto& b) { return a.atMs < b.atMs; });
+
+    session_.Start(request_.commandLine);
+    std::size_t nextEvent = 0;
+    std::size_t nextSnapshot = 0;
+    bool written = true;
+    while (session_.Runtime().AnyFormLoaded()) {
+      std::int64_t at = request_.runMs + 1;
+      if (nextEvent < events.size()) at = std::min(at, events[nextEvent].atMs);
+      if (nextSnapshot < snapshots.size()) at = std::min(at, snapshots[nextSnapshot].atMs);
+      if (const std::int64_t due = session_.NextDueMs(); due >= 0) at = std::min(at, due);
+      if (at > request_.runMs) break;
+      // At one moment: input first, then the timers due, then what the screen shows.
+      session_.Clock().AdvanceTo(at);
+      for (; nextEvent < events.size() && events[nextEvent].atMs <= at; ++nextEvent) {
+        session_.Deliver(events[nextEvent]);
+      }
+      session_.AdvanceTo(at);
+      for (; nextSnapshot < snapshots.size() && snapshots[nextSnapshot].atMs <= at;
+           ++nextSnapshot) {
+        written = Snapshot(snapshots[nextSnapshot]) && written;
+      }
+    }
+    // Snapshots past the end show what is left on the screen.
+    for (; nextSnapshot < snapshots.size(); ++nextSnapshot) {
+      written = Snapshot(snapshots[nextSnapshot]) && written;
+    }
+    return written ? 0 : kHeadlessRunFailed;
+  }
+
+ private:
+  bool ReadEvents(std::vector<ScriptEvent>& events) {
+    const auto text = ReadWholeFile(*request_.eventsFile);
+    if (!text) {
+      errors_ << "talvora-headless: cannot read the event script " << *request_.eventsFile << '\n';
+      return false;
+    }
+    ParsedEventScript parsed = ParseEventScript(*text);
+    if (!parsed.error.empty()) {
+      errors_ << "talvora-headless: " << *request_.eventsFile << ", " << parsed.error << '\n';
+      return false;
+    }
+    events = std::move(parsed.events);
+    return true;
+  }
+
+  bool OpenTrace() {
+    if (!request_.traceFile) return true;
+    traceFile_ = std::make_unique<std::ofstream>(PathFromUtf8(*request_.traceFile),
+                                                 std::ios::binary | std::ios::trunc);
+    if (!*traceFile_) {
+      errors_ << "talvora-headless: cannot write the trace " << *request_.traceFile << '\n';
+      return false;
+    }
+    tracer_ = std::make_unique<JsonLinesTracer>(*traceFile_, session_.Clock());
+    session_.SetTracer(tracer_.get());
+    return true;
+  }
+
+  bool Snapshot(const SnapshotRequest& snapshot) {
+    if (WritePng(session_.Screen(), PathFromUtf8(snapshot.file))) return true;
+    errors_ << "talvora-headless: cannot write the snapshot " << snapshot.file << '\n';
+    return false;
+  }
+
+  const RunRequest& request_;
+  std::ostream& errors_;
+  HeadlessSession session_;
+  std::unique_ptr<std::ofstream> traceFile_;
+  std::unique_ptr<JsonLinesTracer> tracer_;
+};
+
+}  // namespace
+
+int RunHeadless(const RunRequest& request, HeadlessServices& services, std::ostream& errors) {
+  return HeadlessRun(request, services, errors).Run();
+}
+
+}  // namespace talvora
