@@ -26,4 +26,10 @@ std::filesystem::path DefaultDriveCPath() {
   return BaseFolder("XDG_DATA_HOME", ".local/share") / "talvora" / "drive_c";
 }
 
+std::filesystem::path ProgramFolder() {
+  std::error_code error;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::filesystem::path(".") : program.parent_path();
+}
+
 }  // namespace talvora

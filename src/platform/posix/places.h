@@ -12,4 +12,7 @@ std::filesystem::path DefaultSettingsStorePath();
 // ~/.local/share standing in for an unset XDG_DATA_HOME.
 std::filesystem::path DefaultDriveCPath();
 
+// The folder of the running program's file, or "." when it cannot be told.
+std::filesystem::path ProgramFolder();
+
 }  // namespace talvora

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "common/clock.h"
+#include "common/random_source.h"
+#include "host/saver_environment.h"
+#include "host/startup.h"
+#include "platform/live_display.h"
+#include "runtime/forms/forms_runtime.h"
+#include "runtime/text/text_renderer.h"
+
+namespace talvora {
+
+// What a live session takes from the system it runs on.
+struct LiveServices {
+  const Clock& clock;
+  Registry& registry;
+  const ProfileService& profile;
+  const FilePaths& paths;
+  TextRenderer& text;
+  WindowServices& windows;
+  SaverServices& saver;
+  LiveDisplay& display;
+};
+
+// The module run on real time on a live display: start it with a command
+// line, then run it until its last form unloads.
+class LiveSession {
+ public:
+  LiveSession(LiveServices& services, std::string programDir);
+
+  // Runs start-up; `saverHandle` is the handle the saver window gets.
+  void Start(std::string_view commandLine, WindowHandle saverHandle);
+  const StartupDecision& Decision() const { return started_.decision; }
+  FormsRuntime& Runtime() { return runtime_; }
+  ProcessState& Process() { return process_; }
+
+  // Waits for input or the next timer, delivers input to the active form,
+  // runs the timers due, repaints and presents, until no form is loaded.
+  void Run();
+
+ private:
+  void Deliver(const DisplayEvent& event);
+  void Present();
+
+  LiveServices& services_;
+  FormsRuntime runtime_;
+  SaverPictures pictures_;
+  RandomSource random_;
+  ProcessState process_;
+  SaverEnvironment environment_;
+  StartupResult started_;
+};
+
+}  // namespace talvora

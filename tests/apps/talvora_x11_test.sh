@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# talvora on an X display, run as a user and as XScreenSaver run it: full
+# screen ends on a key, drawing into a foreign window ends when killed, and a
+# window of our own has the size asked for. Without a display it runs itself
+# under Xvfb. TALVORA_SHOTS=DIR keeps the screenshots.
+# usage: talvora_x11_test.sh PATH/TO/talvora PATH/TO/x11_test_window
+set -uo pipefail
+talvora=$1
+test_window=$2
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+work=$(mktemp -d)
+shots=${TALVORA_SHOTS:-$work}
+mkdir -p "$shots"
+children=()
+cleanup() {
+  for pid in "${children[@]}"; do kill "$pid" 2>/dev/null; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+passed=0
+failed=0
+
+check() {  # check NAME EXPECTED ACTUAL
+  if [ "$2" == "$3" ]; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    printf 'FAILED: %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
+  fi
+}
+
+# Exits with the process's status once it has ended, or 124 after SECONDS.
+wait_exit() {  # wait_exit PID SECONDS
+  local deadline=$((SECONDS + $2))
+  while [ $SECONDS -le $deadline ]; do
+    local state
+    state=$(ps -o stat= -p "$1" 2>/dev/null)
+    if [ -z "$state" ] || [[ $state == Z* ]]; then
+      wait "$1"
+      return
+    fi
+    sleep 0.1
+  done
+  return 124
+}
+
+running() {  # running PID: "yes" while the process lives
+  local state
+  state=$(ps -o stat= -p "$1" 2>/dev/null)
+  if [ -n "$state" ] && [[ $state != Z* ]]; then echo yes; else echo no; fi
+}
+
+# Pixels of a screenshot that are not black (more than 10% in some channel).
+lit_pixels() {  # lit_pixels FILE.png
+  convert "$1" -threshold 10% -separate -evaluate-sequence max -format '%[fx:round(mean*w*h)]' info:
+}
+
+# Pixels of a screenshot that are the test window's own pure red.
+red_pixels() {  # red_pixels FILE.png
+  convert "$1" -fill black +opaque 'rgb(255,0,0)' -fill white -opaque 'rgb(255,0,0)' \
+    -format '%[fx:round(mean*w*h)]' info:
+}
+
+size_of() { identify -format '%wx%h' "$1"; }
+
+store=$work/settings.reg
+printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Talvora\\Talvora Saver]\n"Saver"="1"\n' >"$store"
+places=(--store "$store" --drive-c "$work/drive_c" --program-dir "$work")
+screen=$(xdotool getdisplaygeometry | tr ' ' x)
+
+# Full screen: the whole screen, a frame within a second, a key ends it.
+"$talvora" "${places[@]}" /s &
+pid=$!
+children+=("$pid")
+sleep 1
+import -window root "$shots/fullscreen.png"
+lit=$(lit_pixels "$shots/fullscreen.png")
+check "full screen shows a frame within a second" yes "$([ "$lit" -gt 200 ] && echo yes || echo no)"
+window=$(xdotool search --name '^Talvora$' | head -1)
+check "full screen covers the screen" "$screen" \
+  "$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')"
+check "full screen runs until input" yes "$(running "$pid")"
+xdotool key space
+wait_exit "$pid" 3
+check "a key ends full screen" 0 "$?"
+
+# A foreign window, each way XScreenSaver or a preview names it: drawn into
+# until the saver is killed.
+"$test_window" 320 240 >"$work/window-id" &
+children+=("$!")
+for _ in $(seq 50); do [ -s "$work/window-id" ] && break; sleep 0.1; done
+id=$(cat "$work/window-id")
+hex=$(printf '0x%x' "$id")
+import -window "$id" "$work/before.png"
+check "the test window starts red" 76800 "$(red_pixels "$work/before.png")"
+while IFS='|' read -r name environment arguments; do
+  # shellcheck disable=SC2086
+  env $environment "$talvora" "${places[@]}" $arguments &
+  pid=$!
+  children+=("$pid")
+  sleep 1
+  shot="$shots/window-$name.png"
+  import -window "$id" "$shot"
+  check "$name: the window keeps its size" 320x240 "$(size_of "$shot")"
+  red=$(red_pixels "$shot")
+  check "$name: drawn over the whole window" yes "$([ "$red" -lt 100 ] && echo yes || echo no)"
+  check "$name: runs until killed" yes "$(running "$pid")"
+  kill -TERM "$pid"
+  wait_exit "$pid" 3
+  check "$name: SIGTERM ends it cleanly" 0 "$?"
+done <<CASES
+window-id-decimal|-u XSCREENSAVER_WINDOW|-window-id $id
+window-id-hex|-u XSCREENSAVER_WINDOW|-window-id $hex
+xscreensaver-window|XSCREENSAVER_WINDOW=$hex|-root
+module-preview|-u XSCREENSAVER_WINDOW|/p $id
+CASES
+
+# A window of our own, of the size asked for.
+"$talvora" "${places[@]}" --window=640x480 &
+pid=$!
+children+=("$pid")
+window=$(xdotool search --sync --name '^Talvora$' | head -1)
+sleep 1
+check "--window opens a window of the size asked for" 640x480 \
+  "$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')"
+import -window "$window" "$shots/window.png"
+lit=$(lit_pixels "$shots/window.png")
+check "--window shows a frame" yes "$([ "$lit" -gt 50 ] && echo yes || echo no)"
+kill -TERM "$pid"
+wait_exit "$pid" 3
+check "closing the window ends it" 0 "$?"
+
+check "/c says setup is not there yet" "talvora: the setup dialog is not available yet" \
+  "$("$talvora" "${places[@]}" /c)"
+"$talvora" -window-id nonsense 2>/dev/null
+check "a bad window id is a usage error" 2 "$?"
+
+echo "talvora_x11: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
