@@ -2,7 +2,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <cstdlib>
 #include <memory>
+#include <new>
 #include <string>
 
 #include "host/headless/headless_session.h"
@@ -11,6 +14,20 @@
 #include "platform/posix/drive_folder_paths.h"
 #include "platform/posix/ini_file_profile.h"
 #include "settings/settings_location.h"
+
+// Every allocation of the process is counted, so that a benchmark can report
+// how many one tick makes.
+namespace {
+std::atomic<long long> allocations{0};
+}  // namespace
+
+void* operator new(std::size_t size) {
+  allocations.fetch_add(1, std::memory_order_relaxed);
+  if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
+  throw std::bad_alloc();
+}
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace talvora {
 namespace {
@@ -46,7 +63,10 @@ class SceneBench {
 
 void SceneTick(benchmark::State& state, std::string_view saver) {
   SceneBench bench(saver, {static_cast<int>(state.range(0)), static_cast<int>(state.range(1))});
+  const long long before = allocations.load();
   for (auto _ : state) bench.NextTick();
+  state.counters["allocs/tick"] = benchmark::Counter(
+      static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations()));
 }
 
 #define TALVORA_SCENE_BENCH(name, saver)                                        \
