@@ -1,0 +1,23 @@
+#pragma once
+
+#include "runtime/graphics/surface.h"
+
+namespace talvora {
+
+// Every picture the saver shows, drawn from code: the same pixels on every
+// run and every platform. Sprites come as strips of two rows, the images on
+// black above and their masks below: black exactly where the image is not
+// black, white elsewhere.
+
+// 210 x 60: seven 30 x 30 rotation frames of a football, then their masks.
+Surface MakeBallStrip();
+
+// 40 x 191: the FIFA World Cup trophy in rows 0-94, its mask in rows 95-189;
+// the last row is black.
+Surface MakeWorldCupTrophy();
+
+// 35 x 193: the Jules Rimet trophy in rows 0-95, its mask in rows 96-191;
+// the last row is black.
+Surface MakeJulesRimetTrophy();
+
+}  // namespace talvora
