@@ -20,4 +20,12 @@ Surface MakeWorldCupTrophy();
 // the last row is black.
 Surface MakeJulesRimetTrophy();
 
+// 1000 x 250: five 200 x 250 backgrounds for the results panel: blue,
+// yellow, green and red with a football flying along the top, and red with
+// the World Cup trophy for the final.
+Surface MakeTableBackgrounds();
+
+// 50 x 62: the green "Tabela da Copa" tile shown in the preview.
+Surface MakeBadge();
+
 }  // namespace talvora
