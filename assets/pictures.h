@@ -20,6 +20,10 @@ Surface MakeWorldCupTrophy();
 // the last row is black.
 Surface MakeJulesRimetTrophy();
 
+// 550 x 462: the fifteen World Cup posters, 1930 to 1994, in three rows of
+// five 110 x 154 cells.
+Surface MakePosterStrip();
+
 // 1000 x 250: five 200 x 250 backgrounds for the results panel: blue,
 // yellow, green and red with a football flying along the top, and red with
 // the World Cup trophy for the final.
