@@ -24,6 +24,10 @@ Surface MakeJulesRimetTrophy();
 // five 110 x 154 cells.
 Surface MakePosterStrip();
 
+// 638 x 400: Brazil's four titles in 319 x 200 quarters, "Suécia 58",
+// "Chile 62", "México 70" and "USA 94".
+Surface MakeChampionStrip();
+
 // 1000 x 250: five 200 x 250 backgrounds for the results panel: blue,
 // yellow, green and red with a football flying along the top, and red with
 // the World Cup trophy for the final.
