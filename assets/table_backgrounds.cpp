@@ -90,8 +90,9 @@ void PaintFlyingBall(Canvas& canvas) {
   motifs::PaintFootball(canvas, kBall, kRadius, 0.11);
 }
 
-// The final: the trophy in a burst of light from behind its globe.
-constexpr Point kCentre{100.0, 62.0};
+// The final: the trophy in a burst of light from behind its globe. It ends
+// above the fourth row, where the final's game is written.
+constexpr Point kCentre{100.0, 52.0};
 
 void PaintTrophyInGlory(Canvas& canvas) {
   paint::DrawRays(canvas, {.centre = kCentre,
@@ -102,9 +103,10 @@ void PaintTrophyInGlory(Canvas& canvas) {
                            .alpha = 60,
                            .fade = true});
   paint::DrawGlow(canvas, kCentre, 60.0, 0xFFE9A0, 150);
-  constexpr double kHeight = 138.0;
+  constexpr double kTop = 14.0;
+  constexpr double kHeight = 126.0;
   constexpr double kWidth = kHeight * motifs::kWorldCupDesignWidth / motifs::kWorldCupDesignHeight;
-  motifs::PaintWorldCupTrophy(canvas, {100.0 - kWidth / 2.0, 12.0, kWidth, kHeight});
+  motifs::PaintWorldCupTrophy(canvas, {100.0 - kWidth / 2.0, kTop, kWidth, kHeight});
 }
 
 void PaintPanel(Surface& strip, int index, const PanelColors& colors, bool final) {
