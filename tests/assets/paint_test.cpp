@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <ostream>
+#include <string>
 
 #include "assets/paint/canvas.h"
 #include "assets/paint/color.h"
