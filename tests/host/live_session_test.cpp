@@ -12,6 +12,7 @@
 #include "platform/fake/memory_registry.h"
 #include "platform/posix/drive_folder_paths.h"
 #include "platform/posix/ini_file_profile.h"
+#include "runtime/forms/form.h"
 #include "settings/settings_location.h"
 #include "tests/support/temp_folder.h"
 
@@ -168,6 +169,23 @@ TEST_F(LiveSessionTest, TheSaverFollowsTheDrawingAreaWhenItIsResized) {
   EXPECT_EQ(last.width, 100);
   EXPECT_EQ(last.height, 80);
   EXPECT_EQ(display_->frames.front().width, kWidth);
+}
+
+TEST_F(LiveSessionTest, AModalFormRunsOnTheSessionsLoopWithTheSaverTicking) {
+  display_.emplace(clock_, kWidth, kHeight, std::deque<TimedEvent>{{300, kClose}, {500, kKey}});
+  LiveServices services{clock_, registry_, profile_, paths_, text_, desktop_, desktop_, *display_};
+  LiveSession session(services, "c:\\talvora");
+  session.Start("/s", 0x3000);
+  Form dialog(session.Runtime(), "dialog");
+  dialog.ShowModal();
+  // The close went to the dialog, the one in front; the saver kept ticking.
+  EXPECT_EQ(clock_.NowMs(), 300);
+  EXPECT_FALSE(dialog.Loaded());
+  EXPECT_EQ(session.Runtime().LoadedForms().size(), 1u);
+  EXPECT_GE(display_->frames.size(), 6u);
+  session.Run();
+  EXPECT_EQ(clock_.NowMs(), 500);
+  EXPECT_FALSE(session.Runtime().AnyFormLoaded());
 }
 
 TEST_F(LiveSessionTest, ASwitchWithoutAWindowNeitherWaitsNorPresents) {

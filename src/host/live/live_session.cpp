@@ -31,7 +31,11 @@ LiveSession::LiveSession(LiveServices& services, std::string programDir)
       pictures_(MakeSaverPictures()),
       environment_{runtime_,         services.clock,   services.registry,    services.saver,
                    services.windows, services.profile, services.paths,       pictures_,
-                   random_,          process_,         std::move(programDir)} {}
+                   random_,          process_,         std::move(programDir)} {
+  runtime_.SetEventPump(this);
+}
+
+LiveSession::~LiveSession() { runtime_.SetEventPump(nullptr); }
 
 void LiveSession::Start(std::string_view commandLine, WindowHandle saverHandle) {
   started_ = StartUp(environment_, commandLine, saverHandle);
@@ -40,15 +44,21 @@ void LiveSession::Start(std::string_view commandLine, WindowHandle saverHandle) 
 }
 
 void LiveSession::Run() {
-  while (runtime_.AnyFormLoaded()) {
-    for (const DisplayEvent& event : services_.display.WaitForEvents(WaitLimit(runtime_))) {
-      Deliver(event);
-      if (!runtime_.AnyFormLoaded()) return;
-    }
-    runtime_.RunDueTimers();
-    runtime_.PaintInvalidated();
-    if (runtime_.AnyFormLoaded()) Present();
+  while (PumpOnce()) {
   }
+}
+
+bool LiveSession::PumpOnce() {
+  if (!runtime_.AnyFormLoaded()) return false;
+  for (const DisplayEvent& event : services_.display.WaitForEvents(WaitLimit(runtime_))) {
+    Deliver(event);
+    if (!runtime_.AnyFormLoaded()) return false;
+  }
+  runtime_.RunDueTimers();
+  runtime_.PaintInvalidated();
+  if (!runtime_.AnyFormLoaded()) return false;
+  Present();
+  return true;
 }
 
 void LiveSession::Deliver(const DisplayEvent& event) {

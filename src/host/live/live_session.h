@@ -26,10 +26,14 @@ struct LiveServices {
 };
 
 // The module run on real time on a live display: start it with a command
-// line, then run it until its last form unloads.
-class LiveSession {
+// line, then run it until its last form unloads. It is the forms' event
+// pump, so a modal form runs on the same loop.
+class LiveSession final : public EventPump {
  public:
   LiveSession(LiveServices& services, std::string programDir);
+  ~LiveSession() override;
+  LiveSession(const LiveSession&) = delete;
+  LiveSession& operator=(const LiveSession&) = delete;
 
   // Runs start-up; `saverHandle` is the handle the saver window gets.
   void Start(std::string_view commandLine, WindowHandle saverHandle);
@@ -40,6 +44,9 @@ class LiveSession {
   // Waits for input or the next timer, delivers input to the active form,
   // runs the timers due, repaints and presents, until no form is loaded.
   void Run();
+  // One turn of the loop: the input that came while waiting, then the timers
+  // due, the repaint and the frame. False once no form is loaded.
+  bool PumpOnce() override;
 
  private:
   void Deliver(const DisplayEvent& event);
