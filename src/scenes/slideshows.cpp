@@ -8,9 +8,30 @@ namespace {
 
 constexpr int kFullScreenMargin = 70;
 
-// A preview corner: Int((W - w) x r1) + 1, Int((H - h) x r2) + 1.
-Placement PreviewPlacement(const SceneContext& context, double w, double h) {
-  return RandomPlacement(context, w - 1, h - 1, 1);
+struct Corner {
+  std::int16_t x;
+  std::int16_t y;
+};
+
+// Draws a cell of the strip at a random place with SRCCOPY: full screen at
+// its own size, at least 70 pixels from the left and top edges; in preview
+// stretched to the preview size, anywhere from 1 pixel off those edges.
+Corner DrawAtRandomPlace(const SceneContext& context, const PictureStrip& strip, int cell,
+                         int previewWidth, int previewHeight) {
+  const Picture picture = strip.Cell(cell);
+  if (context.Preview()) {
+    // Int((W - w) x r1) + 1, Int((H - h) x r2) + 1
+    const Placement at = RandomPlacement(context, previewWidth - 1, previewHeight - 1, 1);
+    const Corner corner{RoundToInt16(at.left), RoundToInt16(at.top)};
+    context.window.PaintPicture(picture, corner.x, corner.y, static_cast<double>(previewWidth),
+                                static_cast<double>(previewHeight), RasterOp::kSrcCopy);
+    return corner;
+  }
+  const Placement at = RandomPlacement(context, RoundToInt16(strip.CellWidth()),
+                                       RoundToInt16(strip.CellHeight()), kFullScreenMargin);
+  const Corner corner{RoundToInt16(at.left), RoundToInt16(at.top)};
+  context.window.PaintPicture(picture, corner.x, corner.y);
+  return corner;
 }
 
 }  // namespace
@@ -21,20 +42,10 @@ void PosterSlideshow::ShowNextPoster(const SceneContext& context) {
     context.window.Refresh();
     PosterPasses_ = 0;
   }
-  const PictureStrip& posters = context.pictures.PictureClip1;
-  const Picture poster = posters.Cell(PosterIndex_);
-  if (context.Preview()) {
-    const Placement at = PreviewPlacement(context, 20, 28);
-    PosterX_ = RoundToInt16(at.left);
-    PosterY_ = RoundToInt16(at.top);
-    context.window.PaintPicture(poster, PosterX_, PosterY_, 20.0, 28.0, RasterOp::kSrcCopy);
-  } else {
-    const Placement at = RandomPlacement(context, RoundToInt16(posters.CellWidth()),
-                                         RoundToInt16(posters.CellHeight()), kFullScreenMargin);
-    PosterX_ = RoundToInt16(at.left);
-    PosterY_ = RoundToInt16(at.top);
-    context.window.PaintPicture(poster, PosterX_, PosterY_);
-  }
+  const Corner corner =
+      DrawAtRandomPlace(context, context.pictures.PictureClip1, PosterIndex_, 20, 28);
+  PosterX_ = corner.x;
+  PosterY_ = corner.y;
   if (++PosterIndex_ > kPosters - 1) {
     PosterIndex_ = 0;
     ++PosterPasses_;
@@ -44,20 +55,10 @@ void PosterSlideshow::ShowNextPoster(const SceneContext& context) {
 void ChampionSlideshow::ShowNextChampion(const SceneContext& context) {
   context.window.Refresh();
   context.ReseedRandom();
-  const PictureStrip& titles = context.pictures.PictureClip2;
-  const Picture title = titles.Cell(ChampionIndex_);
-  if (context.Preview()) {
-    const Placement at = PreviewPlacement(context, 50, 31);
-    ChampionX_ = RoundToInt16(at.left);
-    ChampionY_ = RoundToInt16(at.top);
-    context.window.PaintPicture(title, ChampionX_, ChampionY_, 50.0, 31.0, RasterOp::kSrcCopy);
-  } else {
-    const Placement at = RandomPlacement(context, RoundToInt16(titles.CellWidth()),
-                                         RoundToInt16(titles.CellHeight()), kFullScreenMargin);
-    ChampionX_ = RoundToInt16(at.left);
-    ChampionY_ = RoundToInt16(at.top);
-    context.window.PaintPicture(title, ChampionX_, ChampionY_);
-  }
+  const Corner corner =
+      DrawAtRandomPlace(context, context.pictures.PictureClip2, ChampionIndex_, 50, 31);
+  ChampionX_ = corner.x;
+  ChampionY_ = corner.y;
   if (++ChampionIndex_ > kChampions - 1) ChampionIndex_ = 0;
 }
 

@@ -166,3 +166,48 @@ TEST_F(FormsTest, HidingAChildWindowRepaintsWhatItUncovers) {
 
 }  // namespace
 }  // namespace talvora
+
+namespace talvora {
+namespace {
+
+// A host loop that moves the clock 10 ms a moment and closes the modal form
+// after a while.
+class StepPump final : public EventPump {
+ public:
+  StepPump(VirtualClock& clock, FormsRuntime& runtime, Form& modal)
+      : clock_(clock), runtime_(runtime), modal_(modal) {}
+  bool PumpOnce() override {
+    clock_.AdvanceTo(clock_.NowMs() + 10);
+    runtime_.RunDueTimers();
+    if (clock_.NowMs() >= 100) modal_.Unload();
+    return true;
+  }
+
+ private:
+  VirtualClock& clock_;
+  FormsRuntime& runtime_;
+  Form& modal_;
+};
+
+TEST_F(FormsTest, AModalFormReturnsOnceUnloadedWhileTheOwnersTimersTick) {
+  int ownerTicks = 0;
+  Timer ownerTimer(
+      form, "Timer1", [&] { ++ownerTicks; }, 20);
+  TestForm modal(runtime);
+  StepPump pump(clock, runtime, modal);
+  runtime.SetEventPump(&pump);
+  modal.ShowModal();
+  EXPECT_FALSE(modal.Loaded());
+  EXPECT_EQ(clock.NowMs(), 100);
+  EXPECT_EQ(ownerTicks, 5);
+}
+
+TEST_F(FormsTest, WithoutAHostLoopAModalFormIsShownAndReturns) {
+  TestForm modal(runtime);
+  modal.ShowModal();
+  EXPECT_TRUE(modal.Loaded());
+  EXPECT_TRUE(modal.Visible());
+}
+
+}  // namespace
+}  // namespace talvora

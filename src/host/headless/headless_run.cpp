@@ -22,7 +22,7 @@ std::optional<std::string> ReadWholeFile(const std::string& file) {
   return text.str();
 }
 
-class HeadlessRun {
+class HeadlessRun final : public EventPump {
  public:
   HeadlessRun(const RunRequest& request, HeadlessServices& services, std::ostream& errors)
       : request_(request),
@@ -33,39 +33,41 @@ class HeadlessRun {
   }
 
   int Run() {
-    std::vector<ScriptEvent> events;
-    if (request_.eventsFile && !ReadEvents(events)) return kHeadlessRunFailed;
+    if (request_.eventsFile && !ReadEvents(events_)) return kHeadlessRunFailed;
     if (!OpenTrace()) return kHeadlessRunFailed;
-    std::vector<SnapshotRequest> snapshots = request_.snapshots;
-    std::stable_sort(snapshots.begin(), snapshots.end(),
+    snapshots_ = request_.snapshots;
+    std::stable_sort(snapshots_.begin(), snapshots_.end(),
                      [](const auto& a, const auto& b) { return a.atMs < b.atMs; });
 
+    session_.Runtime().SetEventPump(this);
     session_.Start(request_.commandLine);
-    std::size_t nextEvent = 0;
-    std::size_t nextSnapshot = 0;
-    bool written = true;
-    while (session_.Runtime().AnyFormLoaded()) {
-      std::int64_t at = request_.runMs + 1;
-      if (nextEvent < events.size()) at = std::min(at, events[nextEvent].atMs);
-      if (nextSnapshot < snapshots.size()) at = std::min(at, snapshots[nextSnapshot].atMs);
-      if (const std::int64_t due = session_.NextDueMs(); due >= 0) at = std::min(at, due);
-      if (at > request_.runMs) break;
-      // At one moment: input first, then the timers due, then what the screen shows.
-      session_.Clock().AdvanceTo(at);
-      for (; nextEvent < events.size() && events[nextEvent].atMs <= at; ++nextEvent) {
-        session_.Deliver(events[nextEvent]);
-      }
-      session_.AdvanceTo(at);
-      for (; nextSnapshot < snapshots.size() && snapshots[nextSnapshot].atMs <= at;
-           ++nextSnapshot) {
-        written = Snapshot(snapshots[nextSnapshot]) && written;
-      }
+    while (session_.Runtime().AnyFormLoaded() && PumpOnce()) {
     }
     // Snapshots past the end show what is left on the screen.
-    for (; nextSnapshot < snapshots.size(); ++nextSnapshot) {
-      written = Snapshot(snapshots[nextSnapshot]) && written;
+    for (; nextSnapshot_ < snapshots_.size(); ++nextSnapshot_) {
+      written_ = Snapshot(snapshots_[nextSnapshot_]) && written_;
     }
-    return written ? 0 : kHeadlessRunFailed;
+    return written_ ? 0 : kHeadlessRunFailed;
+  }
+
+  // One moment of the run: input first, then the timers due, then what the
+  // screen shows. False once the run's time is over.
+  bool PumpOnce() override {
+    std::int64_t at = request_.runMs + 1;
+    if (nextEvent_ < events_.size()) at = std::min(at, events_[nextEvent_].atMs);
+    if (nextSnapshot_ < snapshots_.size()) at = std::min(at, snapshots_[nextSnapshot_].atMs);
+    if (const std::int64_t due = session_.NextDueMs(); due >= 0) at = std::min(at, due);
+    if (at > request_.runMs) return false;
+    session_.Clock().AdvanceTo(at);
+    for (; nextEvent_ < events_.size() && events_[nextEvent_].atMs <= at; ++nextEvent_) {
+      session_.Deliver(events_[nextEvent_]);
+    }
+    session_.AdvanceTo(at);
+    for (; nextSnapshot_ < snapshots_.size() && snapshots_[nextSnapshot_].atMs <= at;
+         ++nextSnapshot_) {
+      written_ = Snapshot(snapshots_[nextSnapshot_]) && written_;
+    }
+    return true;
   }
 
  private:
@@ -106,6 +108,11 @@ class HeadlessRun {
   const RunRequest& request_;
   std::ostream& errors_;
   HeadlessSession session_;
+  std::vector<ScriptEvent> events_;
+  std::vector<SnapshotRequest> snapshots_;
+  std::size_t nextEvent_ = 0;
+  std::size_t nextSnapshot_ = 0;
+  bool written_ = true;
   std::unique_ptr<std::ofstream> traceFile_;
   std::unique_ptr<JsonLinesTracer> tracer_;
 };

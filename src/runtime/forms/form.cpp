@@ -57,6 +57,13 @@ void Form::Show() {
   Runtime().Trace("show", {{"form", Name()}});
 }
 
+void Form::ShowModal() {
+  Show();
+  Runtime().PaintInvalidated();
+  while (loaded_ && Runtime().Pump()) {
+  }
+}
+
 void Form::Hide() { visible_ = false; }
 
 bool Form::Unload(UnloadMode mode) {

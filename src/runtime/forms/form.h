@@ -34,6 +34,9 @@ class Form : public ControlContainer {
   void Load();
   // Loads the form when needed and shows it, not modal.
   void Show();
+  // Shows the form modal: returns once it has unloaded, the host's loop
+  // running meanwhile, timers of every form included.
+  void ShowModal();
   void Hide();
   // Asks the form to unload: the query-unload and unload reactions may
   // cancel. True when the form is unloaded afterwards.

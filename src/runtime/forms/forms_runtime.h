@@ -15,6 +15,15 @@ class Form;
 class Timer;
 class TextRenderer;
 
+// What a host runs while a modal form is open: the next input event or timer
+// tick, waiting for it as the host waits.
+class EventPump {
+ public:
+  virtual ~EventPump() = default;
+  // Handles the next moment; false when nothing more will ever happen.
+  virtual bool PumpOnce() = 0;
+};
+
 // The forms run time: which forms are loaded, their timers, the clock they
 // tick on, and the deferred repaint of what changed. One per process; every
 // form and timer belongs to it, on the one user-interface thread.
@@ -28,6 +37,10 @@ class FormsRuntime {
   TextRenderer& Text() { return text_; }
 
   void SetTracer(Tracer* tracer) { tracer_ = tracer; }
+  void SetEventPump(EventPump* pump) { pump_ = pump; }
+  // Runs the host's next moment for a modal form; false without a host loop
+  // or when nothing more will happen.
+  bool Pump() { return pump_ != nullptr && pump_->PumpOnce(); }
   void Trace(std::string_view op, std::initializer_list<TraceField> fields) {
     if (tracer_ != nullptr) tracer_->Record(op, fields);
   }
@@ -61,6 +74,7 @@ class FormsRuntime {
   const Clock& clock_;
   TextRenderer& text_;
   Tracer* tracer_ = nullptr;
+  EventPump* pump_ = nullptr;
   std::vector<Form*> loaded_;
   std::vector<Timer*> timers_;
 };
