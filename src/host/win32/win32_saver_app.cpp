@@ -48,23 +48,47 @@ bool DispatchMessages() {
   return true;
 }
 
-void RunMessageLoop(FormsRuntime& runtime, FormWindow& window, SaverWindow& saver,
-                    WindowHandle previewParent) {
-  const bool preview = previewParent != 0;
-  window.Present();
-  while (runtime.AnyFormLoaded() && window.Alive()) {
-    WaitForWork(runtime, preview);
-    if (!DispatchMessages()) break;
-    runtime.RunDueTimers();
-    if (preview && saver.Loaded() && !IsWindow(ToHwnd(previewParent))) {
-      saver.Unload(UnloadMode::kUserClosed);
-    }
-    runtime.PaintInvalidated();
-    window.Present();
+// The one message loop: each moment waits for a message or a due timer,
+// handles what came, and shows the result. Modal forms run the same moments.
+class MessageLoop final : public EventPump {
+ public:
+  MessageLoop(FormsRuntime& runtime, FormWindow& window, SaverWindow& saver,
+              WindowHandle previewParent)
+      : runtime_(runtime), window_(window), saver_(saver), previewParent_(previewParent) {
+    runtime_.SetEventPump(this);
   }
-  // The window went first (taken by its parent): the form goes with it.
-  if (saver.Loaded()) saver.Unload(UnloadMode::kUserClosed);
-}
+  ~MessageLoop() override { runtime_.SetEventPump(nullptr); }
+  MessageLoop(const MessageLoop&) = delete;
+  MessageLoop& operator=(const MessageLoop&) = delete;
+
+  void Run() {
+    window_.Present();
+    while (runtime_.AnyFormLoaded() && window_.Alive()) {
+      if (!PumpOnce()) break;
+    }
+    // The window went first (taken by its parent): the form goes with it.
+    if (saver_.Loaded()) saver_.Unload(UnloadMode::kUserClosed);
+  }
+
+  bool PumpOnce() override {
+    const bool preview = previewParent_ != 0;
+    WaitForWork(runtime_, preview);
+    if (!DispatchMessages()) return false;
+    runtime_.RunDueTimers();
+    if (preview && saver_.Loaded() && !IsWindow(ToHwnd(previewParent_))) {
+      saver_.Unload(UnloadMode::kUserClosed);
+    }
+    runtime_.PaintInvalidated();
+    window_.Present();
+    return window_.Alive();
+  }
+
+ private:
+  FormsRuntime& runtime_;
+  FormWindow& window_;
+  SaverWindow& saver_;
+  WindowHandle previewParent_;
+};
 
 }  // namespace
 
@@ -95,7 +119,7 @@ int RunWin32Saver(std::string_view arguments) {
   runtime.PaintInvalidated();
   const WindowHandle previewParent =
       process.RunMode == kRunModePreview ? started.decision.windowHandle : 0;
-  RunMessageLoop(runtime, window, *started.saver, previewParent);
+  MessageLoop(runtime, window, *started.saver, previewParent).Run();
   return 0;
 }
 
