@@ -7,8 +7,9 @@
 
 namespace talvora {
 
-// Real time for the forms: milliseconds since the clock was made, on a clock
-// that never jumps; re-seeding reads the wall clock in microseconds.
+// Real time for the hosts that run on a screen: milliseconds since the clock
+// was made, on a clock that never jumps; the random source is re-seeded from
+// the wall clock in microseconds, so that two runs differ.
 class SteadyClock final : public Clock {
  public:
   std::int64_t NowMs() const override {

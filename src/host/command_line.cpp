@@ -69,4 +69,17 @@ StartupDecision DecideStartup(std::string_view arguments) {
   }
 }
 
+std::string_view ProgramArguments(std::string_view commandLine) {
+  std::size_t end = 0;
+  if (commandLine.starts_with('"')) {
+    const std::size_t closing = commandLine.find('"', 1);
+    end = closing == std::string_view::npos ? commandLine.size() : closing + 1;
+  } else {
+    end = std::min(commandLine.find_first_of(" \t"), commandLine.size());
+  }
+  std::string_view rest = commandLine.substr(end);
+  while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t')) rest.remove_prefix(1);
+  return rest;
+}
+
 }  // namespace talvora

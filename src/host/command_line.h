@@ -27,4 +27,9 @@ struct StartupDecision {
 // the mode needs.
 StartupDecision DecideStartup(std::string_view arguments);
 
+// The argument text of a whole Windows command line: what follows the
+// program's name (quoted, or up to the first blank) and the blanks after it,
+// as a program's WinMain receives it.
+std::string_view ProgramArguments(std::string_view commandLine);
+
 }  // namespace talvora

@@ -59,5 +59,29 @@ TEST(DecideStartup, PasswordHandleIsReadAsALeadingNumber) {
   EXPECT_EQ(DecideStartup("/a &H10").windowHandle, 16);
 }
 
+struct ProgramArgumentsCase {
+  std::string commandLine;
+  std::string arguments;
+  friend std::ostream& operator<<(std::ostream& out, const ProgramArgumentsCase& c) {
+    return out << '"' << c.commandLine << '"';
+  }
+};
+
+class ProgramArgumentsTest : public testing::TestWithParam<ProgramArgumentsCase> {};
+
+TEST_P(ProgramArgumentsTest, DropsTheProgramNameAndTheBlanksAfterIt) {
+  EXPECT_EQ(ProgramArguments(GetParam().commandLine), GetParam().arguments);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, ProgramArgumentsTest,
+    testing::Values(ProgramArgumentsCase{"\"C:\\Program Files\\Talvora.scr\" /p 1234", "/p 1234"},
+                    ProgramArgumentsCase{"C:\\WINDOWS\\TALVORA.SCR /s", "/s"},
+                    ProgramArgumentsCase{"Talvora.scr", ""},
+                    ProgramArgumentsCase{"\"Talvora.scr\"", ""},
+                    ProgramArgumentsCase{"\"Talvora.scr\"/c:42", "/c:42"},
+                    ProgramArgumentsCase{"Talvora.scr \t  /a 77  ", "/a 77  "},
+                    ProgramArgumentsCase{"\"unclosed /s", ""}, ProgramArgumentsCase{"", ""}));
+
 }  // namespace
 }  // namespace talvora

@@ -1,0 +1,126 @@
+#include "host/win32/win32_saver_app.h"
+
+#include <algorithm>
+
+#include "common/steady_clock.h"
+#include "host/startup.h"
+#include "host/win32/form_window.h"
+#include "platform/win32/win32_file_paths.h"
+#include "platform/win32/win32_font_files.h"
+#include "platform/win32/win32_handles.h"
+#include "platform/win32/win32_process.h"
+#include "platform/win32/win32_profile.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_saver_services.h"
+#include "platform/win32/win32_window_services.h"
+#include "runtime/text/text_renderer.h"
+
+namespace talvora {
+namespace {
+
+// How often a preview looks whether its parent window still exists: the
+// parent may vanish without a close message reaching the preview.
+constexpr DWORD kParentCheckMs = 100;
+
+bool OpensSaverWindow(StartupMode mode) {
+  return mode == StartupMode::kFullScreen || mode == StartupMode::kPreview;
+}
+
+// Blocks until a message arrives or the next timer is due (in a preview, at
+// most until the next look at the parent).
+void WaitForWork(const FormsRuntime& runtime, bool preview) {
+  const std::int64_t due = runtime.NextDueMs();
+  DWORD timeout = INFINITE;
+  if (due >= 0)
+    timeout = static_cast<DWORD>(std::clamp<std::int64_t>(due - runtime.Now(), 0, MAXDWORD - 1));
+  if (preview) timeout = std::min(timeout, kParentCheckMs);
+  MsgWaitForMultipleObjectsEx(0, nullptr, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}
+
+// Dispatches every message waiting; false when the thread was told to quit.
+bool DispatchMessages() {
+  MSG message{};
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) return false;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return true;
+}
+
+// The one message loop: each moment waits for a message or a due timer,
+// handles what came, and shows the result. Modal forms run the same moments.
+class MessageLoop final : public EventPump {
+ public:
+  MessageLoop(FormsRuntime& runtime, FormWindow& window, SaverWindow& saver,
+              WindowHandle previewParent)
+      : runtime_(runtime), window_(window), saver_(saver), previewParent_(previewParent) {
+    runtime_.SetEventPump(this);
+  }
+  ~MessageLoop() override { runtime_.SetEventPump(nullptr); }
+  MessageLoop(const MessageLoop&) = delete;
+  MessageLoop& operator=(const MessageLoop&) = delete;
+
+  void Run() {
+    window_.Present();
+    while (runtime_.AnyFormLoaded() && window_.Alive()) {
+      if (!PumpOnce()) break;
+    }
+    // The window went first (taken by its parent): the form goes with it.
+    if (saver_.Loaded()) saver_.Unload(UnloadMode::kUserClosed);
+  }
+
+  bool PumpOnce() override {
+    const bool preview = previewParent_ != 0;
+    WaitForWork(runtime_, preview);
+    if (!DispatchMessages()) return false;
+    runtime_.RunDueTimers();
+    if (preview && saver_.Loaded() && !IsWindow(ToHwnd(previewParent_))) {
+      saver_.Unload(UnloadMode::kUserClosed);
+    }
+    runtime_.PaintInvalidated();
+    window_.Present();
+    return window_.Alive();
+  }
+
+ private:
+  FormsRuntime& runtime_;
+  FormWindow& window_;
+  SaverWindow& saver_;
+  WindowHandle previewParent_;
+};
+
+}  // namespace
+
+int RunWin32Saver(std::string_view arguments) {
+  const StartupMode mode = DecideStartup(arguments).mode;
+  const SteadyClock clock;
+  Win32Registry registry;
+  const Win32Profile profile;
+  const Win32FilePaths paths;
+  const Win32FontFiles fonts;
+  TextRenderer text(fonts);
+  Win32WindowServices windows(VirtualScreenRect());
+  Win32SaverServices saverServices;
+  FormsRuntime runtime(clock, text);
+  // The artwork takes a moment to make; only the saver window needs it.
+  const SaverPictures pictures = OpensSaverWindow(mode) ? MakeSaverPictures() : SaverPictures{};
+  RandomSource random;
+  ProcessState process;
+  SaverEnvironment environment{
+      runtime,  clock,  registry, saverServices,       windows, profile, paths,
+      pictures, random, process,  Win32ProgramFolder()};
+
+  FormWindow window;
+  StartupResult started = StartUp(environment, arguments, window.Handle());
+  if (!started.saver || !started.saver->Loaded()) return 0;
+  window.Attach(*started.saver);
+  if (process.RunMode == kRunModeFullScreen) SetForegroundWindow(ToHwnd(window.Handle()));
+  runtime.PaintInvalidated();
+  const WindowHandle previewParent =
+      process.RunMode == kRunModePreview ? started.decision.windowHandle : 0;
+  MessageLoop(runtime, window, *started.saver, previewParent).Run();
+  return 0;
+}
+
+}  // namespace talvora
