@@ -16,10 +16,14 @@ class FileServices {
  public:
   virtual ~FileServices() = default;
   // Copies the whole file, replacing the destination when it exists and
-  // leaving the source in place; false when nothing was copied.
+  // leaving the source in place; false when nothing was copied. The copy is
+  // made beside the destination first and then put in its place, so a copy
+  // that fails halfway leaves the destination as it was.
   virtual bool CopyFile(std::string_view source, std::string_view destination) = 0;
   // Replaces all the file's attributes with the given ones.
   virtual bool SetAttributes(std::string_view path, std::uint32_t attributes) = 0;
+  // True when both files exist and hold the same bytes.
+  virtual bool SameContents(std::string_view a, std::string_view b) = 0;
 };
 
 }  // namespace talvora

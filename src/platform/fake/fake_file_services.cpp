@@ -39,4 +39,11 @@ bool FakeFileServices::SetAttributes(std::string_view path, std::uint32_t attrib
   return true;
 }
 
+bool FakeFileServices::SameContents(std::string_view a, std::string_view b) {
+  const auto first = files_.find(Key(a));
+  const auto second = files_.find(Key(b));
+  return first != files_.end() && second != files_.end() &&
+         first->second.contents == second->second.contents;
+}
+
 }  // namespace talvora

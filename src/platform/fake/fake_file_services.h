@@ -26,6 +26,7 @@ class FakeFileServices final : public FileServices {
 
   bool CopyFile(std::string_view source, std::string_view destination) override;
   bool SetAttributes(std::string_view path, std::uint32_t attributes) override;
+  bool SameContents(std::string_view a, std::string_view b) override;
 
  private:
   static std::string Key(std::string_view path);
