@@ -100,7 +100,7 @@ std::optional<GlyphImage> Unpack(const BigEndianBytes& bits, const GlyphMetrics&
   for (std::size_t y = 0; y < height; ++y) {
     for (std::size_t x = 0; x < width; ++x) {
       const std::size_t bit = y * rowBits + x;
-      const bool set = (bits.U8(bit / 8) >> (7 - bit % 8)) & 1u;
+      const bool set = ((bits.U8(bit / 8) >> (7 - bit % 8)) & 1) != 0;
       glyph.coverage.push_back(set ? 255 : 0);
     }
   }
