@@ -1,6 +1,7 @@
 #include "runtime/forms/form.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "runtime/forms/forms_runtime.h"
@@ -33,6 +34,8 @@ void Blit(const Surface& source, Surface& screen, int left, int top) {
   }
 }
 
+int PixelOf(double coordinate) { return static_cast<int>(std::floor(coordinate)); }
+
 }  // namespace
 
 Form::Form(FormsRuntime& runtime, std::string_view name) : ControlContainer(runtime, name) {}
@@ -53,6 +56,7 @@ void Form::Show() {
   Load();
   if (!loaded_) return;  // the load reaction unloaded it again
   visible_ = true;
+  dialog_.FocusFirst();
   InvalidateAll();
   Runtime().Trace("show", {{"form", Name()}});
 }
@@ -101,22 +105,27 @@ void Form::PaintPicture(const Picture& picture, double x, double y, std::optiona
 }
 
 void Form::RaiseKeyDown(int keyCode, int shift) {
-  Form_KeyDown(keyCode, shift);
+  if (!dialog_.KeyDown(keyCode, shift)) Form_KeyDown(keyCode, shift);
   AfterInput();
 }
 
 void Form::RaiseKeyPress(int keyAscii) {
-  Form_KeyPress(keyAscii);
+  if (!dialog_.KeyPress(keyAscii)) Form_KeyPress(keyAscii);
   AfterInput();
 }
 
 void Form::RaiseMouseDown(int button, int shift, double x, double y) {
-  Form_MouseDown(button, shift, x, y);
+  if (!dialog_.MouseDown(button, PixelOf(x), PixelOf(y))) Form_MouseDown(button, shift, x, y);
   AfterInput();
 }
 
 void Form::RaiseMouseMove(int button, int shift, double x, double y) {
-  Form_MouseMove(button, shift, x, y);
+  if (!dialog_.MouseMove(PixelOf(x), PixelOf(y))) Form_MouseMove(button, shift, x, y);
+  AfterInput();
+}
+
+void Form::RaiseMouseUp(int button, int shift, double x, double y) {
+  if (!dialog_.MouseUp(button, PixelOf(x), PixelOf(y))) Form_MouseUp(button, shift, x, y);
   AfterInput();
 }
 

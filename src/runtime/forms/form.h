@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "runtime/forms/control_container.h"
+#include "runtime/forms/dialog_input.h"
 #include "runtime/graphics/paint_picture.h"
 #include "runtime/graphics/picture.h"
 
@@ -56,12 +57,14 @@ class Form : public ControlContainer {
                     std::optional<double> width = std::nullopt,
                     std::optional<double> height = std::nullopt, RasterOp op = RasterOp::kSrcCopy);
 
-  // Input, as a host delivers it; each runs the matching reaction and then
-  // the repaint of what it invalidated. Coordinates are form pixels.
+  // Input, as a host delivers it; each goes to the dialog control it is for,
+  // if any, else runs the form's matching reaction, and then the repaint of
+  // what it invalidated. Coordinates are form pixels.
   void RaiseKeyDown(int keyCode, int shift);
   void RaiseKeyPress(int keyAscii);
   void RaiseMouseDown(int button, int shift, double x, double y);
   void RaiseMouseMove(int button, int shift, double x, double y);
+  void RaiseMouseUp(int button, int shift, double x, double y);
   void RaiseClick();
   void RaiseDblClick();
 
@@ -75,12 +78,17 @@ class Form : public ControlContainer {
   void AddChild(PictureBox& child) { children_.push_back(&child); }
   void RemoveChild(PictureBox& child) { std::erase(children_, &child); }
 
+  // The form's dialog controls, their focus and input routing.
+  DialogInput& Dialog() { return dialog_; }
+  const DialogInput& Dialog() const { return dialog_; }
+
  protected:
   virtual void Form_Load() {}
   virtual void Form_KeyDown(int /*keyCode*/, int /*shift*/) {}
   virtual void Form_KeyPress(int /*keyAscii*/) {}
   virtual void Form_MouseDown(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
   virtual void Form_MouseMove(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
+  virtual void Form_MouseUp(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
   virtual void Form_Click() {}
   virtual void Form_DblClick() {}
   virtual void Form_Paint() {}
@@ -97,6 +105,7 @@ class Form : public ControlContainer {
   int top_ = 0;
   std::string caption_;
   std::vector<PictureBox*> children_;
+  DialogInput dialog_;
 };
 
 }  // namespace talvora
