@@ -13,6 +13,7 @@ struct DisplayEvent {
     kKeyPress,   // character: a code page 1252 character
     kMouseMove,  // button (the buttons held), shift, x, y
     kMouseDown,  // button, shift, x, y
+    kMouseUp,    // button, shift, x, y
     kClick,
     kDblClick,
     kClose,   // closed from outside: the window's close control, a signal

@@ -34,6 +34,7 @@ class DialogForm final : public Form {
     reactions.push_back("press " + std::to_string(keyAscii));
   }
   void Form_MouseDown(int, int, double, double) override { reactions.push_back("mouse down"); }
+  void Form_Click() override { reactions.push_back("click"); }
 };
 
 class DialogControlsTest : public testing::Test {
@@ -226,6 +227,16 @@ TEST_F(DialogControlsTest, AltAndAnAccessKeyPressesItsControl) {
   EXPECT_EQ(clicks, (std::vector<std::string>{"sound", "apply"}));
   Key('Z', kAltMask);  // no such key: the form's own reaction gets it
   EXPECT_EQ(form.reactions, (std::vector<std::string>{"key 90"}));
+}
+
+TEST_F(DialogControlsTest, AClickOnAControlIsNotAlsoTheFormsClick) {
+  ClickAt(apply.Left() + 5, apply.Top() + 5);
+  form.RaiseClick();  // what a host sends after the release
+  EXPECT_EQ(clicks, (std::vector<std::string>{"apply"}));
+  EXPECT_TRUE(form.reactions.empty());
+  ClickAt(310, 190);
+  form.RaiseClick();
+  EXPECT_EQ(form.reactions, (std::vector<std::string>{"mouse down", "click"}));
 }
 
 TEST_F(DialogControlsTest, InputBesideTheControlsReachesTheFormsReactions) {

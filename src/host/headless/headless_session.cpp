@@ -70,8 +70,9 @@ void HeadlessSession::Deliver(const ScriptEvent& event) {
       form->RaiseMouseDown(kLeftButton, 0, event.x, event.y);
       break;
     case Kind::kClick:
-      // A click is a press, then the click once the button comes up.
+      // A click is a press, then the release and the click.
       form->RaiseMouseDown(kLeftButton, 0, event.x, event.y);
+      if (form->Loaded()) form->RaiseMouseUp(kLeftButton, 0, event.x, event.y);
       if (form->Loaded()) form->RaiseClick();
       break;
     case Kind::kDblClick:

@@ -85,6 +85,9 @@ void LiveSession::Deliver(const DisplayEvent& event) {
     case Kind::kMouseDown:
       form->RaiseMouseDown(event.button, event.shift, event.x, event.y);
       break;
+    case Kind::kMouseUp:
+      form->RaiseMouseUp(event.button, event.shift, event.x, event.y);
+      break;
     case Kind::kClick:
       form->RaiseClick();
       break;

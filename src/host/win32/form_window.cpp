@@ -170,8 +170,9 @@ bool FormWindow::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
       form_->RaiseMouseDown(kLeftButton, ShiftState(), x, y);
       return true;
     case WM_LBUTTONUP:
+      form_->RaiseMouseUp(kLeftButton, ShiftState(), x, y);
       // A click is a press and a release on the same window.
-      if (leftPressed_) {
+      if (leftPressed_ && form_->Loaded()) {
         leftPressed_ = false;
         form_->RaiseClick();
       }

@@ -219,6 +219,11 @@ void SdlDisplay::Translate(const SDL_Event& event, std::vector<DisplayEvent>& ev
       }
       break;
     case SDL_MOUSEBUTTONUP:
+      events.push_back({.kind = Kind::kMouseUp,
+                        .button = ButtonMask(event.button.button),
+                        .shift = ShiftState(static_cast<Uint16>(SDL_GetModState())),
+                        .x = static_cast<double>(event.button.x),
+                        .y = static_cast<double>(event.button.y)});
       if (event.button.clicks == 1) events.push_back({.kind = Kind::kClick});
       break;
     default:

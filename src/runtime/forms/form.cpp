@@ -115,7 +115,8 @@ void Form::RaiseKeyPress(int keyAscii) {
 }
 
 void Form::RaiseMouseDown(int button, int shift, double x, double y) {
-  if (!dialog_.MouseDown(button, PixelOf(x), PixelOf(y))) Form_MouseDown(button, shift, x, y);
+  pressOnControl_ = dialog_.MouseDown(button, PixelOf(x), PixelOf(y));
+  if (!pressOnControl_) Form_MouseDown(button, shift, x, y);
   AfterInput();
 }
 
@@ -129,13 +130,16 @@ void Form::RaiseMouseUp(int button, int shift, double x, double y) {
   AfterInput();
 }
 
+// A click or double click that began on a control is the control's, which
+// reacts to the press and release itself; the form's reaction is for clicks
+// on the form.
 void Form::RaiseClick() {
-  Form_Click();
+  if (!pressOnControl_) Form_Click();
   AfterInput();
 }
 
 void Form::RaiseDblClick() {
-  Form_DblClick();
+  if (!pressOnControl_) Form_DblClick();
   AfterInput();
 }
 

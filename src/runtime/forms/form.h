@@ -99,6 +99,7 @@ class Form : public ControlContainer {
   void AfterPaint() override { Form_Paint(); }
   void AfterInput();
 
+  bool pressOnControl_ = false;  // the last mouse press went to a dialog control
   bool loaded_ = false;
   bool visible_ = false;
   int left_ = 0;
