@@ -10,6 +10,16 @@
 namespace talvora {
 namespace {
 
+// Every record's corner (x, y) lies within [left, right] x [top, bottom].
+void ExpectCornersWithin(const std::vector<TraceRecord>& records, int left, int top, int right,
+                         int bottom) {
+  for (const TraceRecord& record : records) {
+    const int x = std::stoi(record.Get("x"));
+    const int y = std::stoi(record.Get("y"));
+    EXPECT_TRUE(x >= left && x <= right && y >= top && y <= bottom) << x << ',' << y;
+  }
+}
+
 std::vector<std::int64_t> TimesOf(const std::vector<TraceRecord>& records) {
   std::vector<std::int64_t> times;
   for (const TraceRecord& record : records) times.push_back(record.t);
@@ -77,11 +87,7 @@ TEST(PosterSlideshow, PostersRunInOrderAndThe151stLandsOnAWipedScreen) {
   const auto refreshes = saver.Trace().Of("refresh");
   ASSERT_EQ(refreshes.size(), 1u);
   EXPECT_EQ(refreshes[0].t, paints[150].t);
-  for (const TraceRecord& paint : paints) {
-    const int x = std::stoi(paint.Get("x"));
-    const int y = std::stoi(paint.Get("y"));
-    EXPECT_TRUE(x >= 70 && x <= 689 && y >= 70 && y <= 445) << x << ',' << y;
-  }
+  ExpectCornersWithin(paints, 70, 70, 689, 445);
 }
 
 TEST(PosterSlideshow, PreviewDrawsSmallPosters) {
@@ -126,11 +132,7 @@ TEST(CupTable, CyclesItsFourteenStagesWithTheirTitlesAndBackgrounds) {
   }
   EXPECT_EQ(cells, (std::vector<std::string>{"0", "1", "2", "3", "0", "1", "2", "3", "0", "2", "1",
                                              "2", "3", "4", "0"}));
-  for (const TraceRecord& move : saver.Trace().Of("move", "control", "picTabela")) {
-    const int x = std::stoi(move.Get("x"));
-    const int y = std::stoi(move.Get("y"));
-    EXPECT_TRUE(x >= 70 && x <= 597 && y >= 70 && y <= 349) << x << ',' << y;
-  }
+  ExpectCornersWithin(saver.Trace().Of("move", "control", "picTabela"), 70, 70, 597, 349);
 }
 
 TEST(CupTable, FillsTheRowsOfEachStageFromTabelaIni) {
