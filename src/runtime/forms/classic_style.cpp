@@ -57,8 +57,9 @@ AccessCaption ParseAccessCaption(std::string_view caption) {
   return parsed;
 }
 
-std::optional<TextExtent> MeasureCaption(const AccessCaption& caption, TextRenderer& text) {
-  return MeasureText(caption.text, kDialogFont, text);
+std::optional<TextExtent> MeasureCaption(const AccessCaption& caption, TextRenderer& text,
+                                         const FontSpec& font) {
+  return MeasureText(caption.text, font, text);
 }
 
 ClassicStylePainter::ClassicStylePainter(Surface& target, const PixelRect& clip)
@@ -116,9 +117,9 @@ void ClassicStylePainter::EtchedLine(int left, int top, int width) {
   HLine(left, top + 1, width, kP.highlight);
 }
 
-void ClassicStylePainter::GroupFrame(const PixelRect& r, const AccessCaption& caption, bool enabled,
-                                     TextRenderer& text) {
-  const auto extent = MeasureCaption(caption, text);
+void ClassicStylePainter::GroupFrame(const PixelRect& r, const AccessCaption& caption,
+                                     const FontSpec& font, bool enabled, TextRenderer& text) {
+  const auto extent = MeasureCaption(caption, text, font);
   const int captionHeight = extent ? extent->height : 0;
   const int frameTop = r.top + captionHeight / 2;
   const int height = r.Bottom() - frameTop;
@@ -137,7 +138,7 @@ void ClassicStylePainter::GroupFrame(const PixelRect& r, const AccessCaption& ca
   HLine(r.left, r.Bottom() - 1, r.width, kP.highlight);
   VLine(r.Right() - 2, frameTop, height - 1, kP.shadow);
   VLine(r.Right() - 1, frameTop, height, kP.highlight);
-  if (gapRight > gapLeft) Caption(gapLeft + 2, r.top, caption, enabled, text);
+  if (gapRight > gapLeft) Caption(gapLeft + 2, r.top, caption, font, enabled, text);
 }
 
 void ClassicStylePainter::CheckBox(int left, int top, bool checked, bool enabled, bool pushed) {
@@ -219,30 +220,30 @@ void ClassicStylePainter::FocusRect(const PixelRect& r) {
   }
 }
 
-void ClassicStylePainter::Caption(int left, int top, const AccessCaption& caption, bool enabled,
-                                  TextRenderer& text) {
+void ClassicStylePainter::Caption(int left, int top, const AccessCaption& caption,
+                                  const FontSpec& font, bool enabled, TextRenderer& text) {
   if (enabled) {
-    CaptionIn(left, top, caption, kP.text, text);
+    CaptionIn(left, top, caption, font, kP.text, text);
     return;
   }
-  CaptionIn(left + 1, top + 1, caption, kP.highlight, text);
-  CaptionIn(left, top, caption, kP.grayText, text);
+  CaptionIn(left + 1, top + 1, caption, font, kP.highlight, text);
+  CaptionIn(left, top, caption, font, kP.grayText, text);
 }
 
-void ClassicStylePainter::CaptionIn(int left, int top, const AccessCaption& caption, Pixel color,
-                                    TextRenderer& text) {
-  const auto extent = MeasureCaption(caption, text);
-  const auto font = text.Resolve(kDialogFont);
-  if (!extent || !font) return;
+void ClassicStylePainter::CaptionIn(int left, int top, const AccessCaption& caption,
+                                    const FontSpec& font, Pixel color, TextRenderer& text) {
+  const auto extent = MeasureCaption(caption, text, font);
+  const auto resolved = text.Resolve(font);
+  if (!extent || !resolved) return;
   const PixelRect line{left, top, extent->width + 1, extent->height};
-  DrawLabelText(target_, line, caption.text, kDialogFont, color, TextAlignment::kLeft, text, clip_);
+  DrawLabelText(target_, line, caption.text, font, color, TextAlignment::kLeft, text, clip_);
   if (!caption.keyAt) return;
   const std::size_t at = *caption.keyAt;
   const std::size_t length = NextUtf8Char(caption.text, at).length;
-  const auto before = MeasureText(caption.text.substr(0, at), kDialogFont, text);
-  const auto key = MeasureText(caption.text.substr(at, length), kDialogFont, text);
+  const auto before = MeasureText(caption.text.substr(0, at), font, text);
+  const auto key = MeasureText(caption.text.substr(at, length), font, text);
   if (!before || !key) return;
-  HLine(left + before->width, top + font->metrics.ascent + 1, key->width, color);
+  HLine(left + before->width, top + resolved->metrics.ascent + 1, key->width, color);
 }
 
 }  // namespace talvora

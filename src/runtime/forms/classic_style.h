@@ -54,8 +54,8 @@ class ClassicStylePainter {
   void EtchedLine(int left, int top, int width);
   // A group box's etched frame, open at the top-left where its caption sits,
   // with the caption itself.
-  void GroupFrame(const PixelRect& rect, const AccessCaption& caption, bool enabled,
-                  TextRenderer& text);
+  void GroupFrame(const PixelRect& rect, const AccessCaption& caption, const FontSpec& font,
+                  bool enabled, TextRenderer& text);
   // A check box's square (13 pixels) with its mark when checked.
   void CheckBox(int left, int top, bool checked, bool enabled, bool pushed);
   // An option button's circle (12 pixels) with its dot when chosen.
@@ -69,19 +69,22 @@ class ClassicStylePainter {
   void FocusRect(const PixelRect& rect);
   // A caption at (left, top) on one line, its access key underlined; a
   // disabled caption is drawn embossed in gray.
-  void Caption(int left, int top, const AccessCaption& caption, bool enabled, TextRenderer& text);
+  void Caption(int left, int top, const AccessCaption& caption, const FontSpec& font, bool enabled,
+               TextRenderer& text);
 
  private:
   void Dot(int x, int y, Pixel color);
   void HLine(int left, int y, int width, Pixel color);
   void VLine(int x, int top, int height, Pixel color);
-  void CaptionIn(int left, int top, const AccessCaption& caption, Pixel color, TextRenderer& text);
+  void CaptionIn(int left, int top, const AccessCaption& caption, const FontSpec& font, Pixel color,
+                 TextRenderer& text);
 
   Surface& target_;
   PixelRect clip_;
 };
 
-// The width and height a caption takes on one line in the dialog font.
-std::optional<TextExtent> MeasureCaption(const AccessCaption& caption, TextRenderer& text);
+// The width and height a caption takes on one line in its font.
+std::optional<TextExtent> MeasureCaption(const AccessCaption& caption, TextRenderer& text,
+                                         const FontSpec& font = kDialogFont);
 
 }  // namespace talvora

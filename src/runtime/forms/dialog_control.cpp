@@ -4,6 +4,7 @@
 
 #include "runtime/forms/dialog_controls.h"
 #include "runtime/forms/form.h"
+#include "runtime/forms/forms_runtime.h"
 
 namespace talvora {
 namespace {
@@ -46,6 +47,10 @@ bool DialogControl::Usable() const {
 
 bool DialogControl::Contains(int x, int y) const {
   return x >= Left() && x < Bounds().Right() && y >= Top() && y < Bounds().Bottom();
+}
+
+void DialogControl::TraceValue(std::int64_t value) const {
+  form_.Runtime().Trace("value", {{"control", Name()}, {"value", value}});
 }
 
 }  // namespace talvora

@@ -59,7 +59,8 @@ class DialogControl : public WindowlessControl {
   virtual bool IsButton() const { return false; }
 
   // Input routed by the form; points are form pixels. A press is what Space,
-  // Enter on a default button, or the access key does.
+  // Enter on a default button, or the access key does. Mouse moves come to
+  // the control under the pointer, or to the one the held button belongs to.
   virtual void MouseDown(int /*x*/, int /*y*/) {}
   virtual void MouseMove(int /*x*/, int /*y*/) {}
   virtual void MouseUp(int /*x*/, int /*y*/) {}
@@ -72,6 +73,8 @@ class DialogControl : public WindowlessControl {
 
  protected:
   bool Contains(int x, int y) const;
+  // Records a new value of the control in the run time's trace.
+  void TraceValue(std::int64_t value) const;
 
  private:
   Form& form_;

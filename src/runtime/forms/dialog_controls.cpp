@@ -33,6 +33,12 @@ void CaptionedControl::SetCaption(std::string_view caption) {
   Changed();
 }
 
+void CaptionedControl::SetFont(const FontSpec& font) {
+  if (font == font_) return;
+  font_ = font;
+  Changed();
+}
+
 CommandButton::CommandButton(Form& form, Frame* frame, std::string name, PixelRect bounds,
                              std::string_view caption, ButtonRoles roles)
     : CaptionedControl(form, frame, std::move(name), bounds, caption), roles_(roles) {}
@@ -75,12 +81,12 @@ void CommandButton::Draw(Surface& target, const PixelRect& clip, TextRenderer& t
   } else {
     painter.RaisedEdge(face);
   }
-  const auto extent = MeasureCaption(Parsed(), text);
+  const auto extent = MeasureCaption(Parsed(), text, Font());
   if (!extent) return;
   const int shift = Pushed() ? 1 : 0;
   const int left = r.left + (r.width - extent->width) / 2 + shift;
   const int top = r.top + (r.height - extent->height) / 2 + shift;
-  painter.Caption(left, top, Parsed(), Enabled(), text);
+  painter.Caption(left, top, Parsed(), Font(), Enabled(), text);
   if (Focused()) painter.FocusRect(Inset(r, 4));
 }
 
@@ -115,11 +121,11 @@ void ToggleControl::RunClick() const {
 }
 
 void ToggleControl::DrawCaption(ClassicStylePainter& painter, int gap, TextRenderer& text) const {
-  const auto extent = MeasureCaption(Parsed(), text);
+  const auto extent = MeasureCaption(Parsed(), text, Font());
   if (!extent) return;
   const int left = Left() + gap;
   const int top = Top() + (Height() - extent->height) / 2;
-  painter.Caption(left, top, Parsed(), Enabled(), text);
+  painter.Caption(left, top, Parsed(), Font(), Enabled(), text);
   if (Focused()) {
     painter.FocusRect({left - 1, top, extent->width + 2, extent->height});
   }
@@ -134,6 +140,7 @@ void CheckBox::SetValue(int value) {
   if (clamped == value_) return;
   value_ = clamped;
   Changed();
+  TraceValue(value_);
 }
 
 void CheckBox::Draw(Surface& target, const PixelRect& clip, TextRenderer& text) const {
@@ -165,6 +172,7 @@ void OptionButton::SetValue(bool value) {
   }
   value_ = value;
   Changed();
+  TraceValue(value_ ? 1 : 0);
 }
 
 bool OptionButton::TabStop() const {
@@ -206,7 +214,7 @@ Frame::Frame(Form& form, Frame* frame, std::string name, PixelRect bounds, std::
 
 void Frame::Draw(Surface& target, const PixelRect& clip, TextRenderer& text) const {
   ClassicStylePainter painter(target, clip);
-  painter.GroupFrame(Bounds(), Parsed(), Enabled(), text);
+  painter.GroupFrame(Bounds(), Parsed(), Font(), Enabled(), text);
 }
 
 Slider::Slider(Form& form, Frame* frame, std::string name, PixelRect bounds, std::int32_t min,
@@ -228,6 +236,7 @@ void Slider::SetValue(std::int32_t value) {
   if (clamped == value_) return;
   value_ = clamped;
   Changed();
+  TraceValue(value_);
 }
 
 void Slider::UserSet(std::int64_t value) {
@@ -235,6 +244,7 @@ void Slider::UserSet(std::int64_t value) {
   if (clamped == value_) return;
   value_ = clamped;
   Changed();
+  TraceValue(value_);
   if (onChange_) onChange_();
 }
 
@@ -273,6 +283,7 @@ void Slider::MouseDown(int x, int y) {
 
 void Slider::MouseMove(int x, int /*y*/) {
   if (dragging_) UserSet(ValueAt(x - grab_));
+  if (onMouseMove_) onMouseMove_();
 }
 
 void Slider::MouseUp(int /*x*/, int /*y*/) { dragging_ = false; }

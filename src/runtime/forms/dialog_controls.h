@@ -21,12 +21,16 @@ class CaptionedControl : public DialogControl {
   void SetCaption(std::string_view caption);
   char AccessKey() const override { return parsed_.accessKey; }
 
+  const FontSpec& Font() const { return font_; }
+  void SetFont(const FontSpec& font);
+
  protected:
   const AccessCaption& Parsed() const { return parsed_; }
 
  private:
   std::string caption_;
   AccessCaption parsed_;
+  FontSpec font_ = kDialogFont;
 };
 
 // What Enter and Escape do to a command button.
@@ -92,7 +96,7 @@ class ToggleControl : public CaptionedControl {
 };
 
 // A check box: Value 0 or 1. The user's toggle runs the click reaction;
-// setting the value from code runs none.
+// setting the value from code runs none. Every new value is traced.
 class CheckBox final : public ToggleControl {
  public:
   CheckBox(Form& form, Frame* frame, std::string name, PixelRect bounds, std::string_view caption,
@@ -144,7 +148,8 @@ class Frame final : public CaptionedControl {
 // A horizontal slider from Min to Max with tick marks beneath. Dragging the
 // thumb, clicking beside it, and the arrow, page, Home and End keys change
 // the value, each change running the change reaction; setting the value
-// from code runs none. Values are clamped to the range.
+// from code runs none. Values are clamped to the range. Every new value is
+// traced.
 class Slider final : public DialogControl {
  public:
   Slider(Form& form, Frame* frame, std::string name, PixelRect bounds, std::int32_t min = 0,
@@ -158,6 +163,8 @@ class Slider final : public DialogControl {
   void SetLargeChange(std::int32_t step) { largeChange_ = step; }
   void SetTickFrequency(std::int32_t every) { tickFrequency_ = every; }
   void OnChange(Reaction reaction) { onChange_ = std::move(reaction); }
+  // Runs on every mouse move over the slider and while its thumb is dragged.
+  void OnMouseMove(Reaction reaction) { onMouseMove_ = std::move(reaction); }
 
   // Where the thumb is, in form pixels.
   PixelRect ThumbBounds() const;
@@ -181,6 +188,7 @@ class Slider final : public DialogControl {
   std::int32_t largeChange_ = 5;
   std::int32_t tickFrequency_ = 1;
   Reaction onChange_;
+  Reaction onMouseMove_;
   bool dragging_ = false;
   int grab_ = 0;
 };

@@ -51,8 +51,9 @@ bool DialogInput::MouseDown(int button, int x, int y) {
 }
 
 bool DialogInput::MouseMove(int x, int y) {
-  if (captured_ == nullptr) return false;
-  captured_->MouseMove(x, y);
+  DialogControl* const control = captured_ != nullptr ? captured_ : ControlAt(x, y);
+  if (control == nullptr) return false;
+  control->MouseMove(x, y);
   return true;
 }
 

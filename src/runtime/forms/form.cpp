@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "runtime/forms/classic_style.h"
 #include "runtime/forms/forms_runtime.h"
 #include "runtime/forms/picture_box.h"
 
@@ -59,16 +60,37 @@ void Form::Show() {
   dialog_.FocusFirst();
   InvalidateAll();
   Runtime().Trace("show", {{"form", Name()}});
+  Runtime().FormShown(*this);
 }
 
-void Form::ShowModal() {
+void Form::ShowModal(Form* owner) {
+  owner_ = owner;
+  modal_ = true;
   Show();
   Runtime().PaintInvalidated();
   while (loaded_ && Runtime().Pump()) {
   }
+  // A host whose loop has ended leaves the form up, as the screen shows it.
+  if (loaded_) return;
+  modal_ = false;
+  owner_ = nullptr;
 }
 
-void Form::Hide() { visible_ = false; }
+void Form::Hide() {
+  if (!visible_) return;
+  visible_ = false;
+  Runtime().FormHidden(*this);
+}
+
+void Form::SetClientSizeTwips(int width, int height) {
+  Resize(width / kTwipsPerPixel, height / kTwipsPerPixel);
+}
+
+void Form::SetPointer(MousePointer pointer) {
+  if (pointer == pointer_) return;
+  pointer_ = pointer;
+  Runtime().PointerChanged(*this);
+}
 
 bool Form::Unload(UnloadMode mode) {
   if (!loaded_) return true;
@@ -155,7 +177,13 @@ void Form::ComposeOnto(Surface& screen, int originX, int originY) const {
   const int top = top_ - originY;
   Blit(Canvas(), screen, left, top);
   for (const PictureBox* child : children_) {
-    if (child->Visible()) Blit(child->Canvas(), screen, left + child->Left(), top + child->Top());
+    if (!child->Visible()) continue;
+    if (child->HasBorder()) {
+      const PixelRect outer = child->OuterBounds();
+      ClassicStylePainter(screen, screen.Bounds())
+          .SunkenEdge({left + outer.left, top + outer.top, outer.width, outer.height});
+    }
+    Blit(child->Canvas(), screen, left + child->Left(), top + child->Top());
   }
 }
 

@@ -21,6 +21,25 @@ enum class UnloadMode {
   kCode = 1,        // the program asked
 };
 
+// How a form's window looks and where it first appears.
+enum class BorderStyle {
+  kNone,         // no frame, no caption: the saver window
+  kFixedDialog,  // a dialog frame that cannot be resized, with caption and close box
+};
+enum class StartUpPosition {
+  kManual,        // where the program puts it
+  kCenterOwner,   // centred over the form that owns it
+  kCenterScreen,  // centred on the screen
+};
+struct WindowStyle {
+  BorderStyle border = BorderStyle::kNone;
+  StartUpPosition position = StartUpPosition::kManual;
+  bool showInTaskbar = true;
+};
+
+// The pointer shown while the mouse is over the form.
+enum class MousePointer { kDefault, kHand };
+
 // A top-level window with its reactions. Subclasses are the product's forms
 // (frmSSaver, SetupForm, ...) and override the reactions they have.
 class Form : public ControlContainer {
@@ -35,9 +54,10 @@ class Form : public ControlContainer {
   void Load();
   // Loads the form when needed and shows it, not modal.
   void Show();
-  // Shows the form modal: returns once it has unloaded, the host's loop
-  // running meanwhile, timers of every form included.
-  void ShowModal();
+  // Shows the form modal over its owner: returns once it has unloaded, the
+  // host's loop running meanwhile, timers of every form included. The owner
+  // takes no input meanwhile.
+  void ShowModal(Form* owner = nullptr);
   void Hide();
   // Asks the form to unload: the query-unload and unload reactions may
   // cancel. True when the form is unloaded afterwards.
@@ -49,8 +69,20 @@ class Form : public ControlContainer {
   double WidthTwips() const { return Width() * double{kTwipsPerPixel}; }
   double HeightTwips() const { return Height() * double{kTwipsPerPixel}; }
 
+  // Sets the client area's size, given in twips as layouts give it.
+  void SetClientSizeTwips(int width, int height);
+
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption) { caption_ = std::move(caption); }
+
+  const WindowStyle& Style() const { return style_; }
+  void SetStyle(const WindowStyle& style) { style_ = style; }
+  // The form this one is modal over, nullptr for none.
+  Form* Owner() const { return owner_; }
+  bool Modal() const { return modal_; }
+
+  MousePointer Pointer() const { return pointer_; }
+  void SetPointer(MousePointer pointer);
 
   // Draws a picture on the form's surface (see the free PaintPicture).
   void PaintPicture(const Picture& picture, double x, double y,
@@ -99,6 +131,10 @@ class Form : public ControlContainer {
   void AfterPaint() override { Form_Paint(); }
   void AfterInput();
 
+  WindowStyle style_;
+  Form* owner_ = nullptr;
+  bool modal_ = false;
+  MousePointer pointer_ = MousePointer::kDefault;
   bool pressOnControl_ = false;  // the last mouse press went to a dialog control
   bool loaded_ = false;
   bool visible_ = false;

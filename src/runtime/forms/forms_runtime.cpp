@@ -48,7 +48,29 @@ void FormsRuntime::FormLoaded(Form& form) {
   if (std::find(loaded_.begin(), loaded_.end(), &form) == loaded_.end()) loaded_.push_back(&form);
 }
 
-void FormsRuntime::FormUnloaded(Form& form) { std::erase(loaded_, &form); }
+void FormsRuntime::FormUnloaded(Form& form) {
+  std::erase(loaded_, &form);
+  if (windows_ != nullptr) windows_->FormUnloaded(form);
+}
+
+void FormsRuntime::FormShown(Form& form) {
+  if (windows_ != nullptr) windows_->FormShown(form);
+}
+
+void FormsRuntime::FormHidden(Form& form) {
+  if (windows_ != nullptr) windows_->FormHidden(form);
+}
+
+void FormsRuntime::PointerChanged(Form& form) {
+  if (windows_ != nullptr) windows_->PointerChanged(form);
+}
+
+Form* FormsRuntime::ActiveForm() const {
+  for (auto form = loaded_.rbegin(); form != loaded_.rend(); ++form) {
+    if ((*form)->Visible()) return *form;
+  }
+  return nullptr;
+}
 
 void FormsRuntime::AddTimer(Timer& timer) { timers_.push_back(&timer); }
 

@@ -24,6 +24,17 @@ class EventPump {
   virtual bool PumpOnce() = 0;
 };
 
+// The host's windows for forms: it places a form's window as the form is
+// shown, takes it away as the form hides or unloads, and shows its pointer.
+class WindowSystem {
+ public:
+  virtual ~WindowSystem() = default;
+  virtual void FormShown(Form& form) = 0;
+  virtual void FormHidden(Form& form) = 0;
+  virtual void FormUnloaded(Form& form) = 0;
+  virtual void PointerChanged(Form& /*form*/) {}
+};
+
 // The forms run time: which forms are loaded, their timers, the clock they
 // tick on, and the deferred repaint of what changed. One per process; every
 // form and timer belongs to it, on the one user-interface thread.
@@ -38,6 +49,7 @@ class FormsRuntime {
 
   void SetTracer(Tracer* tracer) { tracer_ = tracer; }
   void SetEventPump(EventPump* pump) { pump_ = pump; }
+  void SetWindowSystem(WindowSystem* windows) { windows_ = windows; }
   // Runs the host's next moment for a modal form; false without a host loop
   // or when nothing more will happen.
   bool Pump() { return pump_ != nullptr && pump_->PumpOnce(); }
@@ -51,6 +63,9 @@ class FormsRuntime {
   // Forms in the order they were loaded; the process ends when none is left.
   const std::vector<Form*>& LoadedForms() const { return loaded_; }
   bool AnyFormLoaded() const { return !loaded_.empty(); }
+  // The form input goes to: the visible form loaded last (a modal form
+  // always is), nullptr when none is visible.
+  Form* ActiveForm() const;
 
   // The earliest time a timer is due, or -1 when none will tick.
   std::int64_t NextDueMs() const;
@@ -65,6 +80,9 @@ class FormsRuntime {
   // Called by forms and timers as they come and go.
   void FormLoaded(Form& form);
   void FormUnloaded(Form& form);
+  void FormShown(Form& form);
+  void FormHidden(Form& form);
+  void PointerChanged(Form& form);
   void AddTimer(Timer& timer);
   void RemoveTimer(Timer& timer);
 
@@ -75,6 +93,7 @@ class FormsRuntime {
   TextRenderer& text_;
   Tracer* tracer_ = nullptr;
   EventPump* pump_ = nullptr;
+  WindowSystem* windows_ = nullptr;
   std::vector<Form*> loaded_;
   std::vector<Timer*> timers_;
 };

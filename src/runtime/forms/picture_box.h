@@ -18,6 +18,13 @@ class PictureBox final : public ControlContainer {
   PictureBox(Form& parent, std::string_view name, PixelRect bounds, bool visible = true);
   ~PictureBox() override;
 
+  // Gives the box the sunken two-pixel border of a dialog: its bounds keep
+  // their outer edge, the client area inside shrinks by the border.
+  void SetSunkenBorder();
+  bool HasBorder() const { return border_; }
+  // The client area and, with a border, the edge around it.
+  PixelRect OuterBounds() const;
+
   int Left() const { return left_; }
   int Top() const { return top_; }
   PixelRect Bounds() const { return {left_, top_, Width(), Height()}; }
@@ -36,6 +43,7 @@ class PictureBox final : public ControlContainer {
   int left_;
   int top_;
   bool visible_;
+  bool border_ = false;
   Picture picture_;
 };
 
