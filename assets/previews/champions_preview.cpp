@@ -78,9 +78,10 @@ void PaintTeamWithTrophy(Canvas& canvas) {
   for (int i = 0; i < 6; ++i) {
     PaintPlayer(canvas, 10.0 + 16.0 * i, 84.0, false, kSkins[i]);
   }
+  // The front row leaves the middle to the trophy.
+  constexpr double kFrontRow[] = {9.0, 25.0, 75.0, 91.0};
   for (int i = 0; i < 4; ++i) {
-    const double x = i < 2 ? 9.0 + 16.0 * i : 59.0 + 16.0 * (i - 2) + 16.0;
-    PaintPlayer(canvas, x, 104.0, true, kSkins[(i + 3) % 6]);
+    PaintPlayer(canvas, kFrontRow[i], 104.0, true, kSkins[(i + 3) % 6]);
   }
   paint::DrawGlow(canvas, {50.0, 104.0}, 34.0, 0xFFF0B0, 160);
   constexpr double kTrophyHeight = 70.0;
