@@ -36,4 +36,52 @@ Surface MakeTableBackgrounds();
 // 50 x 62: the green "Tabela da Copa" tile shown in the preview.
 Surface MakeBadge();
 
+// The setup dialog's still previews of the scenes, 100 x 220 each.
+
+// Three footballs of different sizes flying out of the middle, on black.
+Surface MakeBallsPreview();
+// The World Cup trophy and the Jules Rimet cup together, on black.
+Surface MakeTrophiesPreview();
+// The Jules Rimet cup alone, on black.
+Surface MakeJulesRimetPreview();
+// The World Cup trophy alone, on black.
+Surface MakeWorldCupPreview();
+// 100 x 221: World Cup posters shrunk and laid over each other.
+Surface MakePosterCollagePreview();
+// Brazil's four title-winning teams with the trophy.
+Surface MakeChampionsPreview();
+// A football, two telephones and a red "Tabela da Copa" box on teal.
+Surface MakeTablePreview();
+
+// A picture on a clear ground: its colours, and in opacity how much of each
+// pixel it covers, as a grey from black (clear) to white (opaque). The
+// colours carry on past the picture's edge, so a partly covered pixel holds
+// the picture's own colour, unmixed with any ground.
+struct ClearPicture {
+  Surface color;
+  Surface opacity;
+};
+
+// The product's icon, size x size (16, 32 and 48 are used): a football on a
+// clear ground. The module's icon file is written from it.
+ClearPicture MakeProductIconLayers(int size);
+
+// The icon laid on a solid background, as a dialog shows it.
+Surface MakeProductIcon(int size, Pixel background);
+
+// A monochrome cursor as Windows draws one: each screen pixel becomes
+// (screen AND mask) XOR image. So mask black and image black or white paint
+// that colour, mask white and image black leave the screen as it is. Every
+// pixel of both is kBlack or kWhite.
+struct CursorPicture {
+  Surface image;
+  Surface mask;
+  int hotX = 0;
+  int hotY = 0;
+};
+
+// 32 x 32: the pointing hand shown over links, a white glove with a black
+// outline, its index finger up; the hot spot (13, 9) is the finger's tip.
+CursorPicture MakeHandCursor();
+
 }  // namespace talvora

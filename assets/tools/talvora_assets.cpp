@@ -10,6 +10,21 @@
 
 namespace {
 
+// The dialog face the icon and the cursor are seen on.
+constexpr talvora::Pixel kDialogFace = 0xC0C0C0;
+
+// The cursor as Windows lays it on the dialog: (face AND mask) XOR image.
+talvora::Surface HandCursorOnDialog() {
+  const talvora::CursorPicture cursor = talvora::MakeHandCursor();
+  talvora::Surface laid(cursor.image.Width(), cursor.image.Height(), kDialogFace);
+  for (int y = 0; y < laid.Height(); ++y) {
+    for (int x = 0; x < laid.Width(); ++x) {
+      laid.At(x, y) = (kDialogFace & cursor.mask.At(x, y)) ^ cursor.image.At(x, y);
+    }
+  }
+  return laid;
+}
+
 struct Picture {
   const char* fileName;
   talvora::Surface (*make)();
@@ -23,6 +38,16 @@ constexpr Picture kPictures[] = {
     {"champions.png", talvora::MakeChampionStrip},
     {"table_backgrounds.png", talvora::MakeTableBackgrounds},
     {"badge.png", talvora::MakeBadge},
+    {"preview_balls.png", talvora::MakeBallsPreview},
+    {"preview_trophies.png", talvora::MakeTrophiesPreview},
+    {"preview_jules_rimet.png", talvora::MakeJulesRimetPreview},
+    {"preview_world_cup.png", talvora::MakeWorldCupPreview},
+    {"preview_posters.png", talvora::MakePosterCollagePreview},
+    {"preview_champions.png", talvora::MakeChampionsPreview},
+    {"preview_table.png", talvora::MakeTablePreview},
+    {"icon_16.png", [] { return talvora::MakeProductIcon(16, kDialogFace); }},
+    {"icon_32.png", [] { return talvora::MakeProductIcon(32, kDialogFace); }},
+    {"cursor_hand.png", HandCursorOnDialog},
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "assets/paint/canvas.h"
 #include "assets/paint/color.h"
 #include "assets/paint/det_math.h"
+#include "assets/paint/resample.h"
 
 namespace talvora::paint {
 namespace {
@@ -92,6 +93,21 @@ TEST(DeterministicMath, FloorAndFractionOfNegativeValues) {
   EXPECT_EQ(FloorToInt(2.999), 2);
   EXPECT_DOUBLE_EQ(Fraction(-0.25), 0.75);
   EXPECT_DOUBLE_EQ(Fraction(3.5), 0.5);
+}
+
+TEST(Shrink, AveragesThePixelsUnderEachNewPixelByTheirCoveredPart) {
+  Surface source(5, 1, 0xFF0000);
+  source.At(1, 0) = kBlack;
+  source.At(2, 0) = kWhite;
+  source.At(3, 0) = kBlack;
+  // Three pixels into two: each new pixel takes one and a half of them.
+  const Surface shrunk = Shrink(source, {1, 0, 3, 1}, 2, 1);
+  ASSERT_EQ(shrunk.Width(), 2);
+  ASSERT_EQ(shrunk.Height(), 1);
+  EXPECT_EQ(shrunk.At(0, 0), 0x555555U);
+  EXPECT_EQ(shrunk.At(1, 0), 0x555555U);
+  // The red outside the rectangle never leaks in.
+  EXPECT_EQ(Shrink(source, {1, 0, 2, 1}, 1, 1).At(0, 0), 0x808080U);
 }
 
 }  // namespace

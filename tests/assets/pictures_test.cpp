@@ -34,6 +34,13 @@ constexpr PictureCase kPictures[] = {
     {"ChampionStrip", MakeChampionStrip, 638, 400, 0xEA8DE3C471DE80DAULL},
     {"TableBackgrounds", MakeTableBackgrounds, 1000, 250, 0x8714930444D439B3ULL},
     {"Badge", MakeBadge, 50, 62, 0xC16ADE6228D300E6ULL},
+    {"BallsPreview", MakeBallsPreview, 100, 220, 0x15491128AD165546ULL},
+    {"TrophiesPreview", MakeTrophiesPreview, 100, 220, 0xABA2B639A457263CULL},
+    {"JulesRimetPreview", MakeJulesRimetPreview, 100, 220, 0xE2B165190A017B23ULL},
+    {"WorldCupPreview", MakeWorldCupPreview, 100, 220, 0x22394795FDD84F4BULL},
+    {"PosterCollagePreview", MakePosterCollagePreview, 100, 221, 0x7199E969D0096755ULL},
+    {"ChampionsPreview", MakeChampionsPreview, 100, 220, 0xE36D86ADE3F3F438ULL},
+    {"TablePreview", MakeTablePreview, 100, 220, 0x480A0D01C721389DULL},
 };
 
 class PictureTest : public testing::TestWithParam<PictureCase> {};

@@ -2,88 +2,31 @@
 // Windows shows (16, 32 and 48 pixels), as 32-bit images with alpha.
 // Run at build time by the build machine: icon_tool OUTPUT.ico
 
-#include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <fstream>
 #include <iostream>
-#include <numbers>
-#include <string>
 #include <vector>
+
+#include "assets/pictures.h"
 
 namespace talvora {
 namespace {
 
 constexpr std::array<int, 3> kSizes = {16, 32, 48};
-constexpr int kSamples = 4;  // per axis, for smooth edges
-
-struct Rgba {
-  double red = 0;
-  double green = 0;
-  double blue = 0;
-  double alpha = 0;
-};
-
-bool InsidePentagon(double x, double y, double radius, double turn) {
-  // A regular pentagon as the intersection of five half-planes.
-  const double apothem = radius * std::cos(std::numbers::pi / 5);
-  for (int k = 0; k < 5; ++k) {
-    const double angle = turn + (2 * std::numbers::pi * k) / 5;
-    if (x * std::cos(angle) + y * std::sin(angle) > apothem) return false;
-  }
-  return true;
-}
-
-// The ball, in a unit square centred on (0, 0): a white disc with a dark
-// rim, a black patch in the middle and five around it, cut by the rim.
-Rgba BallAt(double x, double y) {
-  constexpr double kRadius = 0.47;
-  constexpr double kRim = 0.035;
-  const double distance = std::hypot(x, y);
-  if (distance > kRadius) return {};
-  constexpr Rgba kPatch{0.08, 0.08, 0.1, 1};
-  if (distance > kRadius - kRim) return kPatch;
-  constexpr double kUp = -std::numbers::pi / 2;
-  if (InsidePentagon(x, y, 0.16, kUp)) return kPatch;
-  for (int k = 0; k < 5; ++k) {
-    const double angle = kUp + std::numbers::pi / 5 + (2 * std::numbers::pi * k) / 5;
-    const double cx = 0.43 * std::cos(angle);
-    const double cy = 0.43 * std::sin(angle);
-    if (InsidePentagon(x - cx, y - cy, 0.14, angle)) return kPatch;
-  }
-  // A little shading towards the lower right.
-  const double shade = 1 - 0.18 * std::clamp((x + y) / kRadius, 0.0, 1.0);
-  return {shade, shade, shade, 1};
-}
 
 // Rows bottom-up, each pixel B, G, R, A, as an icon's image stores them.
 std::vector<std::uint8_t> Render(int size) {
+  const ClearPicture icon = MakeProductIconLayers(size);
   std::vector<std::uint8_t> pixels;
   pixels.reserve(static_cast<std::size_t>(size * size * 4));
   for (int row = size - 1; row >= 0; --row) {
     for (int column = 0; column < size; ++column) {
-      Rgba sum;
-      for (int sy = 0; sy < kSamples; ++sy) {
-        for (int sx = 0; sx < kSamples; ++sx) {
-          const double x = (column + (sx + 0.5) / kSamples) / size - 0.5;
-          const double y = (row + (sy + 0.5) / kSamples) / size - 0.5;
-          const Rgba sample = BallAt(x, y);
-          sum.red += sample.red * sample.alpha;
-          sum.green += sample.green * sample.alpha;
-          sum.blue += sample.blue * sample.alpha;
-          sum.alpha += sample.alpha;
-        }
-      }
-      const auto channel = [&](double premultiplied) {
-        const double value = sum.alpha > 0 ? premultiplied / sum.alpha : 0;
-        return static_cast<std::uint8_t>(std::lround(std::clamp(value, 0.0, 1.0) * 255));
-      };
-      pixels.push_back(channel(sum.blue));
-      pixels.push_back(channel(sum.green));
-      pixels.push_back(channel(sum.red));
-      pixels.push_back(
-          static_cast<std::uint8_t>(std::lround(255 * sum.alpha / (kSamples * kSamples))));
+      const Pixel color = icon.color.At(column, row);
+      pixels.push_back(BlueOf(color));
+      pixels.push_back(GreenOf(color));
+      pixels.push_back(RedOf(color));
+      pixels.push_back(BlueOf(icon.opacity.At(column, row)));
     }
   }
   return pixels;
