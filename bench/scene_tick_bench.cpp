@@ -9,6 +9,7 @@
 #include <string>
 
 #include "host/headless/headless_session.h"
+#include "platform/fake/fake_file_services.h"
 #include "platform/fake/memory_registry.h"
 #include "platform/font_files.h"
 #include "platform/posix/drive_folder_paths.h"
@@ -39,7 +40,7 @@ class SceneBench {
       : paths_(std::filesystem::temp_directory_path() / "talvora-bench-drive-c"),
         fonts_(MakeSystemFontFiles()),
         text_(*fonts_),
-        services_{registry_, profile_, paths_, text_},
+        services_{registry_, profile_, paths_, files_, text_},
         session_(services_, screen, {152, 112}, "c:\\talvora") {
     registry_.Set(RegistryRoot::kLocalMachine, kSettingsKey, "Saver", {kRegSz, std::string(saver)});
     for (const char* seconds : {"SS03Vel", "SS04Vel", "SS05Vel"}) {
@@ -55,6 +56,7 @@ class SceneBench {
   MemoryRegistry registry_;
   IniFileProfile profile_;
   DriveFolderPaths paths_;
+  FakeFileServices files_;
   std::unique_ptr<FontFiles> fonts_;
   TextRenderer text_;
   HeadlessServices services_;

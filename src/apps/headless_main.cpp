@@ -42,7 +42,8 @@ int Run(const talvora::HeadlessRequest& request) {
                                                          : talvora::DefaultDriveCPath());
           const auto fonts = talvora::MakeSystemFontFiles();
           talvora::TextRenderer text(*fonts);
-          talvora::HeadlessServices services{registry, profile, paths, text};
+          const auto files = talvora::MakeSystemFileServices();
+          talvora::HeadlessServices services{registry, profile, paths, *files, text};
           return talvora::RunHeadless(r, services, std::cerr);
         }
         return 0;

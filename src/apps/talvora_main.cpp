@@ -19,6 +19,7 @@
 #include "platform/posix/file_registry.h"
 #include "platform/posix/ini_file_profile.h"
 #include "platform/posix/places.h"
+#include "platform/posix/posix_shell.h"
 #include "platform/posix/sdl_display.h"
 #include "platform/posix/x11_window_display.h"
 
@@ -56,13 +57,16 @@ struct Places {
   std::unique_ptr<talvora::FontFiles> fonts;
   talvora::TextRenderer text;
   talvora::SteadyClock clock;
+  talvora::PosixShell shell;
+  std::unique_ptr<talvora::FileServices> files = talvora::MakeSystemFileServices();
 };
 
 template <typename Display>
 int RunOn(Display& display, Places& places, std::string_view commandLine,
           talvora::WindowHandle handle) {
   talvora::LiveServices services{places.clock, places.registry, places.profile, places.paths,
-                                 places.text,  display,         display,        display};
+                                 places.text,  display,         display,        display,
+                                 places.shell, *places.files};
   talvora::LiveSession session(services, places.programDir);
   session.Start(commandLine, handle);
   session.Run();

@@ -5,10 +5,13 @@
 
 #include "common/clock.h"
 #include "common/random_source.h"
+#include "dialogs/dialog_pictures.h"
 #include "platform/file_paths.h"
+#include "platform/file_services.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "platform/saver_services.h"
+#include "platform/shell.h"
 #include "platform/window_services.h"
 #include "runtime/forms/forms_runtime.h"
 #include "scenes/saver_pictures.h"
@@ -22,7 +25,7 @@ struct ProcessState {
   Settings settings;
 };
 
-// Everything the saver's forms use from the host that runs them.
+// Everything the module's forms use from the host that runs them.
 struct SaverEnvironment {
   FormsRuntime& runtime;
   const Clock& clock;
@@ -35,6 +38,10 @@ struct SaverEnvironment {
   RandomSource& random;
   ProcessState& process;
   std::string programDir;  // the folder of the program file
+  // For the configuration dialogs: links, the boot-screen files, their pictures.
+  Shell& shell;
+  FileServices& files;
+  const DialogPictures& dialogPictures;
 };
 
 }  // namespace talvora

@@ -1,5 +1,7 @@
 #include "host/startup.h"
 
+#include "dialogs/setup_form.h"
+
 namespace talvora {
 namespace {
 
@@ -42,11 +44,20 @@ std::unique_ptr<SaverWindow> OpenPreview(SaverEnvironment& env, WindowHandle han
   return window;
 }
 
+std::unique_ptr<Form> OpenSetup(SaverEnvironment& env) {
+  env.process.RunMode = 0;
+  DialogEnvironment dialogs{env.runtime, env.registry, env.process.settings, env.shell,
+                            env.files,   env.paths,    env.dialogPictures};
+  auto setup = std::make_unique<SetupForm>(dialogs);
+  setup->Show();
+  return setup;
+}
+
 }  // namespace
 
 StartupResult StartUp(SaverEnvironment& environment, std::string_view commandLine,
                       WindowHandle saverHandle) {
-  StartupResult result{DecideStartup(commandLine), nullptr};
+  StartupResult result{DecideStartup(commandLine), nullptr, nullptr};
   switch (result.decision.mode) {
     case StartupMode::kFullScreen:
       result.saver = OpenFullScreen(environment, saverHandle);
@@ -58,6 +69,8 @@ StartupResult StartUp(SaverEnvironment& environment, std::string_view commandLin
       environment.saver.PwdChangePassword("SCRSAVE", result.decision.windowHandle);
       break;
     case StartupMode::kSetup:
+      result.setup = OpenSetup(environment);
+      break;
     case StartupMode::kNone:
       break;
   }

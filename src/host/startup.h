@@ -14,11 +14,13 @@ struct StartupResult {
   // The saver window when start-up opened one; the process lives while a
   // form is loaded.
   std::unique_ptr<SaverWindow> saver;
+  // The setup dialog when start-up showed it ("/c").
+  std::unique_ptr<Form> setup;
 };
 
 // Start-up: decides by the command line, sets RunMode, and opens the saver
-// window full screen or as a child of the preview window, or asks for the
-// password change. `saverHandle` is the handle the host gives the window.
+// window full screen or as a child of the preview window, shows the setup
+// dialog, or asks for the password change. `saverHandle` is the handle the host gives the window.
 StartupResult StartUp(SaverEnvironment& environment, std::string_view commandLine,
                       WindowHandle saverHandle);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 namespace talvora {
@@ -25,5 +26,8 @@ class FileServices {
   // True when both files exist and hold the same bytes.
   virtual bool SameContents(std::string_view a, std::string_view b) = 0;
 };
+
+// The file services of the system the program runs on.
+std::unique_ptr<FileServices> MakeSystemFileServices();
 
 }  // namespace talvora

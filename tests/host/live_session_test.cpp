@@ -9,6 +9,8 @@
 
 #include "common/utf8_path.h"
 #include "platform/fake/fake_desktop.h"
+#include "platform/fake/fake_file_services.h"
+#include "platform/fake/fake_shell.h"
 #include "platform/fake/memory_registry.h"
 #include "platform/posix/drive_folder_paths.h"
 #include "platform/posix/ini_file_profile.h"
@@ -96,8 +98,8 @@ class LiveSessionTest : public ::testing::TestWithParam<RunCase> {
 
   void Run(const char* commandLine, const std::vector<TimedEvent>& script) {
     display_.emplace(clock_, kWidth, kHeight, std::deque<TimedEvent>(script.begin(), script.end()));
-    LiveServices services{clock_, registry_, profile_, paths_,
-                          text_,  desktop_,  desktop_, *display_};
+    LiveServices services{clock_,   registry_, profile_,  paths_, text_,
+                          desktop_, desktop_,  *display_, shell_, files_};
     LiveSession session(services, "c:\\talvora");
     session.Start(commandLine, 0x3000);
     session.Run();
@@ -112,6 +114,8 @@ class LiveSessionTest : public ::testing::TestWithParam<RunCase> {
   std::unique_ptr<FontFiles> fonts_ = MakeSystemFontFiles();
   TextRenderer text_{*fonts_};
   FakeDesktop desktop_{kWidth, kHeight};
+  FakeShell shell_;
+  FakeFileServices files_;
   std::optional<ScriptedDisplay> display_;
   std::int32_t runMode_ = 0;
 };
@@ -173,7 +177,8 @@ TEST_F(LiveSessionTest, TheSaverFollowsTheDrawingAreaWhenItIsResized) {
 
 TEST_F(LiveSessionTest, AModalFormRunsOnTheSessionsLoopWithTheSaverTicking) {
   display_.emplace(clock_, kWidth, kHeight, std::deque<TimedEvent>{{300, kClose}, {500, kKey}});
-  LiveServices services{clock_, registry_, profile_, paths_, text_, desktop_, desktop_, *display_};
+  LiveServices services{clock_,   registry_, profile_,  paths_, text_,
+                        desktop_, desktop_,  *display_, shell_, files_};
   LiveSession session(services, "c:\\talvora");
   session.Start("/s", 0x3000);
   Form dialog(session.Runtime(), "dialog");
@@ -189,7 +194,7 @@ TEST_F(LiveSessionTest, AModalFormRunsOnTheSessionsLoopWithTheSaverTicking) {
 }
 
 TEST_F(LiveSessionTest, ASwitchWithoutAWindowNeitherWaitsNorPresents) {
-  Run("/c", {});
+  Run("/a 5", {});
   EXPECT_TRUE(display_->waits.empty());
   EXPECT_TRUE(display_->frames.empty());
 }

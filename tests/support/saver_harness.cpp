@@ -7,9 +7,10 @@ namespace talvora {
 
 SaverHarness::SaverHarness(PixelSize desktop, PixelSize preview)
     : paths_(PathFromUtf8(driveC_.PathOf(""))),
+      files_(MakeSystemFileServices()),
       fonts_(MakeSystemFontFiles()),
       text_(*fonts_),
-      services_{registry_, profile_, paths_, text_},
+      services_{registry_, profile_, paths_, *files_, text_},
       session_(services_, desktop, preview, "c:\\talvora"),
       tracer_(session_.Clock()) {
   session_.SetTracer(&tracer_);

@@ -49,6 +49,7 @@ class SaverHarness {
   IniFileProfile profile_;
   TempFolder driveC_;
   DriveFolderPaths paths_;
+  std::unique_ptr<FileServices> files_;
   std::unique_ptr<FontFiles> fonts_;
   TextRenderer text_;
   HeadlessServices services_;

@@ -53,6 +53,15 @@ std::optional<NamedKey> KeyNamed(std::string_view name) {
   return std::nullopt;
 }
 
+// The next character that is not a blank, left in the stream; 0 at the end.
+int NextNonBlank(std::istringstream& in) {
+  while (in.peek() == ' ' || in.peek() == '\t') in.get();
+  const int next = in.peek();
+  return next == std::char_traits<char>::eof() ? 0 : next;
+}
+
+bool StartsNumber(int c) { return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.'; }
+
 template <typename Number>
 bool ReadNumber(std::istringstream& in, Number& value) {
   return static_cast<bool>(in >> value);
@@ -93,6 +102,15 @@ bool ParseEvent(std::istringstream& in, std::int64_t atMs, std::vector<ScriptEve
     if (key->character == 0) return true;
     event.kind = ScriptEvent::Kind::kKeyPress;
     event.character = key->character;
+  } else if (verb == "hover" || verb == "slide" ||
+             (verb == "click" && !StartsNumber(NextNonBlank(in)))) {
+    event.kind = verb == "hover"   ? ScriptEvent::Kind::kHoverControl
+                 : verb == "slide" ? ScriptEvent::Kind::kSlide
+                                   : ScriptEvent::Kind::kClickControl;
+    if (!(in >> event.control)) return error = verb + " needs a control name", false;
+    if (event.kind == ScriptEvent::Kind::kSlide && !ReadNumber(in, event.value)) {
+      return error = "slide needs a control name and a value", false;
+    }
   } else if (verb == "mousemove" || verb == "mousedown" || verb == "click" || verb == "dblclick") {
     event.kind = verb == "mousemove"   ? ScriptEvent::Kind::kMouseMove
                  : verb == "mousedown" ? ScriptEvent::Kind::kMouseDown

@@ -60,7 +60,13 @@ class HeadlessRun final : public EventPump {
     if (at > request_.runMs) return false;
     session_.Clock().AdvanceTo(at);
     for (; nextEvent_ < events_.size() && events_[nextEvent_].atMs <= at; ++nextEvent_) {
-      session_.Deliver(events_[nextEvent_]);
+      const ScriptEvent& event = events_[nextEvent_];
+      if (!session_.Deliver(event)) {
+        const Form* form = session_.Runtime().ActiveForm();
+        errors_ << "talvora-headless: at " << event.atMs << " ms " << (form ? form->Name() : "")
+                << " has no control " << event.control << '\n';
+        written_ = false;
+      }
     }
     session_.AdvanceTo(at);
     for (; nextSnapshot_ < snapshots_.size() && snapshots_[nextSnapshot_].atMs <= at;

@@ -1,18 +1,14 @@
 #include "host/headless/headless_session.h"
 
+#include <algorithm>
+
+#include "runtime/forms/dialog_controls.h"
+
 namespace talvora {
 namespace {
 
 constexpr int kLeftButton = 1;
-
-// The form input goes to: the last loaded form that is visible.
-Form* ActiveForm(const FormsRuntime& runtime) {
-  const auto& forms = runtime.LoadedForms();
-  for (auto form = forms.rbegin(); form != forms.rend(); ++form) {
-    if ((*form)->Visible()) return *form;
-  }
-  return nullptr;
-}
+constexpr Pixel kDesktopBackground = 0x008080;
 
 Form* FormNamed(const FormsRuntime& runtime, std::string_view name) {
   for (Form* form : runtime.LoadedForms()) {
@@ -30,32 +26,39 @@ HeadlessSession::HeadlessSession(HeadlessServices& services, PixelSize desktop, 
       previewSize_(preview),
       desktop_(desktop.width, desktop.height),
       runtime_(clock_, services.text),
+      windows_(runtime_, {0, 0, desktop.width, desktop.height}),
+      files_(services.files),
       pictures_(MakeSaverPictures()),
-      environment_{runtime_, clock_,           services.registry,    desktop_,
-                   desktop_, services.profile, services.paths,       pictures_,
-                   random_,  process_,         std::move(programDir)} {
+      environment_{runtime_, clock_,           services.registry,     desktop_,
+                   desktop_, services.profile, services.paths,        pictures_,
+                   random_,  process_,         std::move(programDir), shell_,
+                   files_,   dialogPictures_} {
   desktop_.SetOtherWindowsClientSize(preview.width, preview.height);
 }
 
 void HeadlessSession::SetTracer(Tracer* tracer) {
   runtime_.SetTracer(tracer);
   desktop_.SetTracer(tracer);
+  shell_.SetTracer(tracer);
+  files_.SetTracer(tracer);
 }
 
 void HeadlessSession::Start(std::string_view commandLine) {
+  if (DecideStartup(commandLine).mode == StartupMode::kSetup)
+    dialogPictures_ = MakeDialogPictures();
   started_ = StartUp(environment_, commandLine, kSaverWindowHandle);
   runtime_.PaintInvalidated();
 }
 
-void HeadlessSession::Deliver(const ScriptEvent& event) {
+bool HeadlessSession::Deliver(const ScriptEvent& event) {
   using Kind = ScriptEvent::Kind;
   if (event.kind == Kind::kClose) {
     if (Form* form = FormNamed(runtime_, event.form)) form->Unload(UnloadMode::kUserClosed);
     runtime_.PaintInvalidated();
-    return;
+    return true;
   }
-  Form* form = ActiveForm(runtime_);
-  if (form == nullptr) return;
+  Form* form = runtime_.ActiveForm();
+  if (form == nullptr) return true;
   switch (event.kind) {
     case Kind::kKeyDown:
       form->RaiseKeyDown(event.keyCode, 0);
@@ -70,17 +73,55 @@ void HeadlessSession::Deliver(const ScriptEvent& event) {
       form->RaiseMouseDown(kLeftButton, 0, event.x, event.y);
       break;
     case Kind::kClick:
-      // A click is a press, then the release and the click.
-      form->RaiseMouseDown(kLeftButton, 0, event.x, event.y);
-      if (form->Loaded()) form->RaiseMouseUp(kLeftButton, 0, event.x, event.y);
-      if (form->Loaded()) form->RaiseClick();
+      ClickAt(*form, event.x, event.y);
       break;
     case Kind::kDblClick:
       form->RaiseDblClick();
       break;
+    case Kind::kClickControl:
+    case Kind::kHoverControl: {
+      const auto bounds = form->ControlBounds(event.control);
+      if (!bounds) return false;
+      const double x = bounds->left + bounds->width / 2;
+      const double y = bounds->top + bounds->height / 2;
+      form->RaiseMouseMove(0, 0, x, y);
+      if (event.kind == Kind::kClickControl && form->Loaded()) ClickAt(*form, x, y);
+      break;
+    }
+    case Kind::kSlide:
+      return Slide(*form, event.control, event.value);
     case Kind::kClose:
       break;
   }
+  return true;
+}
+
+void HeadlessSession::ClickAt(Form& form, double x, double y) {
+  // A click is a press, then the release and the click.
+  form.RaiseMouseDown(kLeftButton, 0, x, y);
+  if (form.Loaded()) form.RaiseMouseUp(kLeftButton, 0, x, y);
+  if (form.Loaded()) form.RaiseClick();
+}
+
+bool HeadlessSession::Slide(Form& form, std::string_view name, std::int32_t value) {
+  const Slider* slider = nullptr;
+  for (const DialogControl* control : form.Dialog().Controls()) {
+    if (control->Name() == name) slider = dynamic_cast<const Slider*>(control);
+  }
+  if (slider == nullptr) return false;
+  // The thumb is grabbed at its centre and dragged past every value on the way.
+  const PixelRect thumb = slider->ThumbBounds();
+  const double y = thumb.top + thumb.height / 2;
+  const std::int32_t target = std::clamp(value, slider->Min(), slider->Max());
+  std::int32_t at = slider->Value();
+  form.RaiseMouseMove(0, 0, slider->ThumbCentreAt(at), y);
+  form.RaiseMouseDown(kLeftButton, 0, slider->ThumbCentreAt(at), y);
+  while (at != target && form.Loaded()) {
+    at += at < target ? 1 : -1;
+    form.RaiseMouseMove(kLeftButton, 0, slider->ThumbCentreAt(at), y);
+  }
+  if (form.Loaded()) form.RaiseMouseUp(kLeftButton, 0, slider->ThumbCentreAt(at), y);
+  return true;
 }
 
 void HeadlessSession::AdvanceTo(std::int64_t ms) {
@@ -93,10 +134,9 @@ void HeadlessSession::AdvanceTo(std::int64_t ms) {
 
 Surface HeadlessSession::Screen() const {
   const PixelSize size = process_.RunMode == 4 ? previewSize_ : desktopSize_;
-  Surface screen(size.width, size.height, kBlack);
-  for (const Form* form : runtime_.LoadedForms()) {
-    if (form->Visible()) form->ComposeOnto(screen, 0, 0);
-  }
+  // The saver covers a black screen; the dialogs sit on the desktop's teal.
+  Surface screen(size.width, size.height, started_.setup ? kDesktopBackground : kBlack);
+  windows_.Compose(screen);
   return screen;
 }
 

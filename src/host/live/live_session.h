@@ -23,6 +23,8 @@ struct LiveServices {
   WindowServices& windows;
   SaverServices& saver;
   LiveDisplay& display;
+  Shell& shell;
+  FileServices& files;
 };
 
 // The module run on real time on a live display: start it with a command
@@ -55,6 +57,7 @@ class LiveSession final : public EventPump {
   LiveServices& services_;
   FormsRuntime runtime_;
   SaverPictures pictures_;
+  DialogPictures dialogPictures_;
   RandomSource random_;
   ProcessState process_;
   SaverEnvironment environment_;

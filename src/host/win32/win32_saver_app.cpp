@@ -12,6 +12,7 @@
 #include "platform/win32/win32_profile.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_saver_services.h"
+#include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_window_services.h"
 #include "runtime/text/text_renderer.h"
 
@@ -107,9 +108,13 @@ int RunWin32Saver(std::string_view arguments) {
   const SaverPictures pictures = OpensSaverWindow(mode) ? MakeSaverPictures() : SaverPictures{};
   RandomSource random;
   ProcessState process;
+  Win32Shell shell;
+  const auto files = MakeSystemFileServices();
+  const DialogPictures dialogPictures =
+      mode == StartupMode::kSetup ? MakeDialogPictures() : DialogPictures{};
   SaverEnvironment environment{
-      runtime,  clock,  registry, saverServices,       windows, profile, paths,
-      pictures, random, process,  Win32ProgramFolder()};
+      runtime,  clock,  registry, saverServices,        windows, profile, paths,
+      pictures, random, process,  Win32ProgramFolder(), shell,   *files,  dialogPictures};
 
   FormWindow window;
   StartupResult started = StartUp(environment, arguments, window.Handle());

@@ -1,29 +1,9 @@
 #include "platform/fake/fake_desktop.h"
 
-#include <sstream>
+#include "platform/fake/call_json.h"
 
 namespace talvora {
 namespace {
-
-// The arguments of a call as a JSON array.
-template <typename... Args>
-std::string ArgsJson(const Args&... args) {
-  std::ostringstream out;
-  out << '[';
-  const char* separator = "";
-  auto put = [&](const auto& arg) {
-    out << separator;
-    separator = ",";
-    if constexpr (std::is_convertible_v<decltype(arg), std::string_view>) {
-      WriteJsonString(out, arg);
-    } else {
-      out << arg;
-    }
-  };
-  (put(args), ...);
-  out << ']';
-  return out.str();
-}
 
 std::string RectJson(const std::optional<WindowRect>& rect) {
   if (!rect) return "null";

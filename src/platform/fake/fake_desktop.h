@@ -35,8 +35,7 @@ class FakeDesktop final : public WindowServices, public SaverServices {
   std::optional<WindowRect> GetWindowRect(WindowHandle window) override;
   std::optional<WindowRect> GetClientRect(WindowHandle window) override;
   std::int32_t GetWindowLong(WindowHandle window, std::int32_t index) override;
-  std::int32_t SetWindowLong(WindowHandle window, std::int32_t index,
-                             std::int64_t value) override;
+  std::int32_t SetWindowLong(WindowHandle window, std::int32_t index, std::int64_t value) override;
   WindowHandle SetParent(WindowHandle child, WindowHandle parent) override;
   bool SetWindowPos(WindowHandle window, WindowHandle insertAfter, std::int32_t x, std::int32_t y,
                     std::int32_t width, std::int32_t height, std::uint32_t flags) override;

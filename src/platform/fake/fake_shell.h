@@ -4,11 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "common/tracer.h"
 #include "platform/shell.h"
 
 namespace talvora {
 
-// A shell that starts nothing and remembers what it was asked.
+// A shell that starts nothing and remembers what it was asked, also as
+// "call" records of a trace when it has one.
 class FakeShell final : public Shell {
  public:
   struct Execute {
@@ -35,12 +37,14 @@ class FakeShell final : public Shell {
                             int showCommand) override;
   bool StartProgram(std::string_view path, int showCommand) override;
 
+  void SetTracer(Tracer* tracer) { tracer_ = tracer; }
   const std::vector<Execute>& Executed() const { return executed_; }
   const std::vector<Start>& Started() const { return started_; }
 
  private:
   std::int64_t executeResult_;
   bool programsStart_;
+  Tracer* tracer_ = nullptr;
   std::vector<Execute> executed_;
   std::vector<Start> started_;
 };

@@ -76,4 +76,8 @@ bool PosixFileServices::SameContents(std::string_view a, std::string_view b) {
   return FilesHaveSameContents(PathFromUtf8(a), PathFromUtf8(b));
 }
 
+std::unique_ptr<FileServices> MakeSystemFileServices() {
+  return std::make_unique<PosixFileServices>();
+}
+
 }  // namespace talvora

@@ -37,4 +37,8 @@ bool Win32FileServices::SetAttributes(std::string_view path, std::uint32_t attri
   return SetFileAttributesA(Utf8ToAnsi(path).c_str(), stored) != FALSE;
 }
 
+std::unique_ptr<FileServices> MakeSystemFileServices() {
+  return std::make_unique<Win32FileServices>();
+}
+
 }  // namespace talvora

@@ -82,4 +82,11 @@ void ControlContainer::Repaint(const PixelRect& clip) {
   AfterPaint();
 }
 
+const WindowlessControl* ControlContainer::FindControl(std::string_view name) const {
+  for (const WindowlessControl* control : controls_) {
+    if (control->Name() == name) return control;
+  }
+  return nullptr;
+}
+
 }  // namespace talvora

@@ -42,6 +42,9 @@ class ControlContainer {
   // Repaints the invalidated parts, if any.
   virtual void PaintInvalidated();
 
+  // The windowless control of that name, nullptr when there is none.
+  const WindowlessControl* FindControl(std::string_view name) const;
+
   void AddControl(WindowlessControl& control);
   void RemoveControl(WindowlessControl& control);
 

@@ -166,8 +166,9 @@ class Slider final : public DialogControl {
   // Runs on every mouse move over the slider and while its thumb is dragged.
   void OnMouseMove(Reaction reaction) { onMouseMove_ = std::move(reaction); }
 
-  // Where the thumb is, in form pixels.
+  // Where the thumb is, in form pixels, and the x of its centre at a value.
   PixelRect ThumbBounds() const;
+  int ThumbCentreAt(std::int32_t value) const { return CentreOf(value); }
 
   void MouseDown(int x, int y) override;
   void MouseMove(int x, int y) override;

@@ -7,6 +7,7 @@
 #include "runtime/forms/classic_style.h"
 #include "runtime/forms/forms_runtime.h"
 #include "runtime/forms/picture_box.h"
+#include "runtime/forms/windowless_control.h"
 
 namespace talvora {
 namespace {
@@ -185,6 +186,19 @@ void Form::ComposeOnto(Surface& screen, int originX, int originY) const {
     }
     Blit(child->Canvas(), screen, left + child->Left(), top + child->Top());
   }
+}
+
+std::optional<PixelRect> Form::ControlBounds(std::string_view name) const {
+  if (const WindowlessControl* control = FindControl(name)) return control->Bounds();
+  for (const PictureBox* child : children_) {
+    if (child->Name() == name) return child->OuterBounds();
+    if (const WindowlessControl* control = child->FindControl(name)) {
+      const PixelRect inside = control->Bounds();
+      return PixelRect{child->Left() + inside.left, child->Top() + inside.top, inside.width,
+                       inside.height};
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace talvora

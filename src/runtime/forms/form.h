@@ -107,6 +107,10 @@ class Form : public ControlContainer {
   // Repaints what was invalidated on the form and in its child windows.
   void PaintInvalidated() override;
 
+  // Where the control, child window, or control inside a child window of
+  // that name is, in form pixels; nullopt when the form has none.
+  std::optional<PixelRect> ControlBounds(std::string_view name) const;
+
   void AddChild(PictureBox& child) { children_.push_back(&child); }
   void RemoveChild(PictureBox& child) { std::erase(children_, &child); }
 

@@ -7,6 +7,7 @@
 
 #include "common/clock.h"
 #include "common/tracer.h"
+#include "platform/window_services.h"
 #include "runtime/graphics/picture.h"
 
 namespace talvora {
@@ -33,6 +34,9 @@ class WindowSystem {
   virtual void FormHidden(Form& form) = 0;
   virtual void FormUnloaded(Form& form) = 0;
   virtual void PointerChanged(Form& /*form*/) {}
+  // The handle of the form's window, for calls that name their parent; 0
+  // when the form has none.
+  virtual WindowHandle HandleOf(const Form& /*form*/) const { return 0; }
 };
 
 // The forms run time: which forms are loaded, their timers, the clock they
@@ -83,6 +87,9 @@ class FormsRuntime {
   void FormShown(Form& form);
   void FormHidden(Form& form);
   void PointerChanged(Form& form);
+  WindowHandle HandleOf(const Form& form) const {
+    return windows_ == nullptr ? 0 : windows_->HandleOf(form);
+  }
   void AddTimer(Timer& timer);
   void RemoveTimer(Timer& timer);
 

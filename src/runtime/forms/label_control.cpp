@@ -24,10 +24,20 @@ void LabelControl::SetCaption(std::string_view caption) {
       "caption", {{"control", std::string_view(Name())}, {"text", std::string_view(caption_)}});
 }
 
+void LabelControl::SetForeColor(Pixel color) {
+  if (color == style_.foreColor) return;
+  style_.foreColor = color;
+  Changed();
+}
+
 void LabelControl::FitToCaption() {
   if (!style_.autoSize) return;
   const auto extent = MeasureText(caption_, style_.font, Container().Runtime().Text());
-  if (extent) SetBounds({Left(), Top(), extent->width, extent->height});
+  if (!extent) return;
+  // A right-aligned label keeps its right edge and grows to the left.
+  const int left =
+      style_.alignment == TextAlignment::kRight ? Bounds().Right() - extent->width : Left();
+  SetBounds({left, Top(), extent->width, extent->height});
 }
 
 void LabelControl::Draw(Surface& target, const PixelRect& clip, TextRenderer& text) const {

@@ -10,7 +10,8 @@ namespace talvora {
 
 // A label: its caption in its font and colour, wrapped and cut to its
 // rectangle, on a transparent background. An auto-sized label grows or
-// shrinks to fit its caption on one line.
+// shrinks to fit its caption on one line, from its left edge, or from its
+// right edge when it is right-aligned.
 class LabelControl final : public WindowlessControl {
  public:
   struct Style {
@@ -25,6 +26,8 @@ class LabelControl final : public WindowlessControl {
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string_view caption);
+  Pixel ForeColor() const { return style_.foreColor; }
+  void SetForeColor(Pixel color);
 
   void Draw(Surface& target, const PixelRect& clip, TextRenderer& text) const override;
 
