@@ -56,7 +56,6 @@ class HeadlessSession {
   Surface Screen() const;
 
  private:
-  HeadlessServices& services_;
   PixelSize desktopSize_;
   PixelSize previewSize_;
   VirtualClock clock_;
