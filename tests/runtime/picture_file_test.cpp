@@ -103,6 +103,16 @@ Surface FourColours() {
   return surface;
 }
 
+// The two-tone PNG with an empty IDAT chunk in front of its data, as some writers leave one.
+Bytes TwoTonePngWithEmptyDataChunk() {
+  Bytes out = TwoTonePng();
+  const Bytes data_type = {'I', 'D', 'A', 'T'};
+  const auto type = std::search(out.begin(), out.end(), data_type.begin(), data_type.end());
+  const Bytes empty_chunk = {0, 0, 0, 0, 'I', 'D', 'A', 'T', 0x35, 0xAF, 0x06, 0x1E};
+  out.insert(type - 4, empty_chunk.begin(), empty_chunk.end());
+  return out;
+}
+
 // A BMP header that claims 100000 x 100000 pixels of 24 bits and holds none of them.
 Bytes HugeBmpHeader() {
   Bytes out = {'B', 'M'};
@@ -206,6 +216,7 @@ INSTANTIATE_TEST_SUITE_P(
     Formats, LoadFormats,
     ::testing::Values(
         FormatCase{"bmp", &TwoToneBmp, &TwoTone, 0}, FormatCase{"png", &TwoTonePng, &TwoTone, 0},
+        FormatCase{"png_empty_data_chunk", &TwoTonePngWithEmptyDataChunk, &TwoTone, 0},
         FormatCase{"jpeg", &TwoToneJpeg, &TwoTone, 3},
         FormatCase{"gif", &FourColourGif, &FourColours, 0},
         // Translucent pixels are laid over black: half of white, and nothing of the colour.
@@ -293,6 +304,38 @@ TEST(DecodePicture, DamagedBytesFailCleanly) {
     }
   }
 }
+
+// Inputs the fuzzer found faults with (tiny files, kept byte for byte): each decodes to a
+// picture or to an error, and the sanitizer builds see no fault on the way.
+struct FuzzFinding {
+  std::string name;
+  Bytes bytes;
+  bool loads;
+  friend std::ostream& operator<<(std::ostream& out, const FuzzFinding& c) { return out << c.name; }
+};
+
+class FuzzFindings : public ::testing::TestWithParam<FuzzFinding> {};
+
+TEST_P(FuzzFindings, DecodeWithoutFault) {
+  const PictureLoadResult decoded = DecodePicture(GetParam().bytes);
+  EXPECT_EQ(decoded.picture.has_value(), GetParam().loads) << decoded.error;
+  EXPECT_NE(decoded.picture.has_value(), !decoded.error.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, FuzzFindings,
+    ::testing::Values(
+        // An empty IDAT first: the decoder copied zero bytes to a null pointer.
+        FuzzFinding{
+            "png_empty_first_data_chunk",
+            {0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0x00, 0x00, 0x00, 0x0d, 0x49, 0x48,
+             0x44, 0x52, 0x00, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x03, 0x08, 0x06, 0x00, 0x00,
+             0x00, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x49, 0x44, 0x41, 0x54, 0x08,
+             0xd7, 0x63, 0x64, 0x68, 0xf8, 0x5f, 0xcf, 0x00, 0x05, 0x26, 0x4c, 0x0c, 0x48, 0xb4,
+             0x85, 0x03, 0x5d, 0x2e, 0x01, 0x00, 0x00, 0x04, 0x26, 0x5a, 0x7e, 0x46, 0x00, 0x00,
+             0x00, 0x00, 0x49, 0x45, 0x4e, 0x44, 0xae, 0x42, 0x60, 0x08},
+            false}),
+    [](const auto& param_info) { return param_info.param.name; });
 
 TEST_F(TempFolder, WrittenPngReadsBackPixelForPixel) {
   Surface surface(5, 4);
