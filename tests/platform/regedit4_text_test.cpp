@@ -239,8 +239,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine("unclosed header", "[HKEY_CURRENT_USER"), BadLine("empty header", "[]"),
         BadLine("empty deletion", "[-]"),
         // Found by fuzzing: a path of backslashes alone named the empty key, printed as "[]".
-        BadLine("header of backslashes", "[\\\\\\]"),
-        BadLine("deletion of backslashes", "[-\\]")));
+        BadLine("header of backslashes", "[\\\\\\]"), BadLine("deletion of backslashes", "[-\\]")));
 
 }  // namespace
 }  // namespace talvora
