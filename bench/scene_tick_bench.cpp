@@ -1,12 +1,17 @@
-// One tick of each scene at 1920x1080, on the headless host's virtual clock.
+// One frame of each scene and of the banner at three screen sizes, each
+// against the floor of that size; and the start-up to the first drawn frame.
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <new>
 #include <string>
+#include <vector>
 
 #include "host/headless/headless_session.h"
 #include "platform/fake/fake_file_services.h"
@@ -33,24 +38,85 @@ void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 namespace talvora {
 namespace {
 
-// A saver running one scene full screen, moved one scene tick at a time.
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+// A drive C with the example program folder (tabela.ini, tlv.ini) and the
+// example banners in the system folder, made once per process.
+fs::path ExampleDriveC() {
+  static const fs::path driveC = [] {
+    const fs::path example = fs::path(TALVORA_SOURCE_DIR) / "docs" / "example";
+    const fs::path drive = fs::temp_directory_path() / "talvora-bench-drive-c";
+    fs::remove_all(drive);
+    fs::create_directories(drive / "talvora");
+    fs::copy(example / "drive_c", drive, fs::copy_options::recursive);
+    for (const char* name : {"tabela.ini", "tlv.ini"}) {
+      fs::copy_file(example / name, drive / "talvora" / name);
+    }
+    return drive;
+  }();
+  return driveC;
+}
+
+// The host's part of a frame: one fill of the frame buffer and one copy of it
+// to the screen.
+class Floor {
+ public:
+  explicit Floor(PixelSize size) : frame_(size.width, size.height), screen_(frame_) {}
+
+  void Frame() {
+    frame_.Fill(++colour_);
+    const auto from = frame_.Pixels();
+    std::copy(from.begin(), from.end(), screen_.Row(0).begin());
+    benchmark::DoNotOptimize(screen_.At(0, 0));
+    benchmark::ClobberMemory();
+  }
+
+  // The median time of one frame, in seconds.
+  double MedianSeconds(int frames) {
+    std::vector<double> times;
+    for (int i = 0; i < frames; ++i) {
+      const auto start = Clock::now();
+      Frame();
+      times.push_back(std::chrono::duration<double>(Clock::now() - start).count());
+    }
+    std::ranges::nth_element(times, times.begin() + frames / 2);
+    return times[static_cast<std::size_t>(frames / 2)];
+  }
+
+ private:
+  Surface frame_;
+  Surface screen_;
+  Pixel colour_ = 0;
+};
+
+// A saver running one scene full screen on the example files, moved one
+// timer tick at a time, each frame presented onto a screen image.
 class SceneBench {
  public:
-  SceneBench(std::string_view saver, PixelSize screen)
-      : paths_(std::filesystem::temp_directory_path() / "talvora-bench-drive-c"),
+  enum class Timers { kScene, kBanner };
+
+  SceneBench(std::string_view saver, PixelSize screen, Timers timers)
+      : paths_(ExampleDriveC()),
         fonts_(MakeSystemFontFiles()),
         text_(*fonts_),
         services_{registry_, profile_, paths_, files_, text_},
-        session_(services_, screen, {152, 112}, "c:\\talvora") {
+        session_(services_, screen, {152, 112}, "c:\\talvora"),
+        screen_(screen.width, screen.height) {
     registry_.Set(RegistryRoot::kLocalMachine, kSettingsKey, "Saver", {kRegSz, std::string(saver)});
     for (const char* seconds : {"SS03Vel", "SS04Vel", "SS05Vel"}) {
       registry_.Set(RegistryRoot::kLocalMachine, kSettingsKey, seconds, {kRegSz, "1"});
     }
     session_.Start("/s");
+    SaverWindow& window = *session_.Saver();
+    (timers == Timers::kScene ? window.Timer2() : window.Timer1()).SetEnabled(false);
     NextTick();  // the first tick of the flying scenes draws nothing
   }
 
-  void NextTick() { session_.AdvanceTo(session_.NextDueMs()); }
+  void NextTick() {
+    session_.AdvanceTo(session_.NextDueMs());
+    session_.Saver()->ComposeOnto(screen_, 0, 0);
+  }
 
  private:
   MemoryRegistry registry_;
@@ -61,25 +127,92 @@ class SceneBench {
   TextRenderer text_;
   HeadlessServices services_;
   HeadlessSession session_;
+  Surface screen_;
 };
 
-void SceneTick(benchmark::State& state, std::string_view saver) {
-  SceneBench bench(saver, {static_cast<int>(state.range(0)), static_cast<int>(state.range(1))});
-  const long long before = allocations.load();
-  for (auto _ : state) bench.NextTick();
-  state.counters["allocs/tick"] = benchmark::Counter(
-      static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations()));
+PixelSize SizeOf(const benchmark::State& state) {
+  return {static_cast<int>(state.range(0)), static_cast<int>(state.range(1))};
 }
 
-#define TALVORA_SCENE_BENCH(name, saver)                                        \
-  void name(benchmark::State& state) { SceneTick(state, saver); }              \
-  BENCHMARK(name)->Args({1920, 1080})->Unit(benchmark::kMicrosecond)
+void FloorFrame(benchmark::State& state) {
+  Floor floor(SizeOf(state));
+  for (auto _ : state) floor.Frame();
+}
 
-TALVORA_SCENE_BENCH(FlyingBallsTick, "1");
-TALVORA_SCENE_BENCH(FlyingTrophiesTick, "2");
-TALVORA_SCENE_BENCH(PosterTick, "3");
-TALVORA_SCENE_BENCH(ChampionTick, "4");
-TALVORA_SCENE_BENCH(CupTableTick, "5");
+void Ticks(benchmark::State& state, std::string_view saver, SceneBench::Timers timers) {
+  SceneBench bench(saver, SizeOf(state), timers);
+  const long long before = allocations.load();
+  const auto start = Clock::now();
+  for (auto _ : state) bench.NextTick();
+  const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  const auto iterations = static_cast<double>(state.iterations());
+  state.counters["allocs/tick"] =
+      benchmark::Counter(static_cast<double>(allocations.load() - before) / iterations);
+  const double floor = Floor(SizeOf(state)).MedianSeconds(31);
+  state.counters["floor_us"] = benchmark::Counter(floor * 1e6);
+  state.counters["x_floor"] = benchmark::Counter(seconds / iterations / floor);
+}
+
+// Reports a paint or a picture set on a control: the saver has drawn.
+class FirstDrawTracer final : public Tracer {
+ public:
+  void Record(std::string_view op, std::initializer_list<TraceField> /*fields*/) override {
+    drawn_ = drawn_ || op == "paint" || op == "picture";
+  }
+  bool Drawn() const { return drawn_; }
+
+ private:
+  bool drawn_ = false;
+};
+
+// From nothing to the first frame that shows the scene: the fonts and the
+// pictures made, the command line run, the timers run until one draws.
+void StartUpToFirstFrame(benchmark::State& state, std::string_view saver) {
+  ExampleDriveC();
+  for (auto _ : state) {
+    MemoryRegistry registry;
+    registry.Set(RegistryRoot::kLocalMachine, kSettingsKey, "Saver", {kRegSz, std::string(saver)});
+    const IniFileProfile profile;
+    const DriveFolderPaths paths(ExampleDriveC());
+    FakeFileServices files;
+    const auto fonts = MakeSystemFontFiles();
+    TextRenderer text(*fonts);
+    HeadlessServices services{registry, profile, paths, files, text};
+    HeadlessSession session(services, SizeOf(state), {152, 112}, "c:\\talvora");
+    FirstDrawTracer tracer;
+    session.SetTracer(&tracer);
+    session.Start("/s");
+    while (!tracer.Drawn()) session.AdvanceTo(session.NextDueMs());
+    benchmark::DoNotOptimize(session.Clock().NowMs());
+  }
+}
+
+void Sizes(benchmark::internal::Benchmark* bench) {
+  bench->Args({800, 600})->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
+}
+
+BENCHMARK(FloorFrame)->Apply(Sizes);
+
+#define TALVORA_TICK_BENCH(name, saver, timers)                       \
+  void name(benchmark::State& state) { Ticks(state, saver, timers); } \
+  BENCHMARK(name)->Apply(Sizes)
+
+TALVORA_TICK_BENCH(FlyingBallsTick, "1", SceneBench::Timers::kScene);
+TALVORA_TICK_BENCH(FlyingTrophiesTick, "2", SceneBench::Timers::kScene);
+TALVORA_TICK_BENCH(PosterTick, "3", SceneBench::Timers::kScene);
+TALVORA_TICK_BENCH(ChampionTick, "4", SceneBench::Timers::kScene);
+TALVORA_TICK_BENCH(CupTableTick, "5", SceneBench::Timers::kScene);
+TALVORA_TICK_BENCH(BannerTick, "1", SceneBench::Timers::kBanner);
+
+#define TALVORA_START_BENCH(name, saver)                                    \
+  void name(benchmark::State& state) { StartUpToFirstFrame(state, saver); } \
+  BENCHMARK(name)->Args({800, 600})->Args({3840, 2160})->Unit(benchmark::kMillisecond)
+
+TALVORA_START_BENCH(StartUpBalls, "1");
+TALVORA_START_BENCH(StartUpTrophies, "2");
+TALVORA_START_BENCH(StartUpPosters, "3");
+TALVORA_START_BENCH(StartUpChampions, "4");
+TALVORA_START_BENCH(StartUpCupTable, "5");
 
 }  // namespace
 }  // namespace talvora

@@ -40,6 +40,10 @@ void SaverHarness::WriteDriveC(std::string_view path, std::string_view bytes) {
   driveC_.Write(path, bytes);
 }
 
+std::filesystem::path SaverHarness::DriveCPath(std::string_view path) const {
+  return PathFromUtf8(driveC_.PathOf(path));
+}
+
 void SaverHarness::Start(std::string_view commandLine) { session_.Start(commandLine); }
 
 void SaverHarness::Key(int keyCode) {

@@ -42,6 +42,8 @@ class SaverHarness final : public EventPump {
   // Files of the program's folder and of drive C.
   void WriteProgramFile(std::string_view name, std::string_view bytes);
   void WriteDriveC(std::string_view path, std::string_view bytes);
+  // Where a file of drive C lies on this system.
+  std::filesystem::path DriveCPath(std::string_view path) const;
 
   void Start(std::string_view commandLine);
   void AdvanceTo(std::int64_t ms) { session_.AdvanceTo(ms); }
