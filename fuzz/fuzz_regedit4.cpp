@@ -35,17 +35,19 @@ void CheckRoundTrip(const RegistryTree& tree) {
 }
 
 // An update through the file registry keeps the file's tree and adds the value; a file that is
-// not REGEDIT4 is moved aside and the update starts an empty store.
+// not REGEDIT4, or is cut short, is moved aside and the update starts an empty store.
 void CheckFileRegistry(const ScratchFolder& folder, std::span<const std::uint8_t> bytes,
-                       const std::optional<RegistryTree>& parsed) {
+                       std::optional<RegistryTree> parsed) {
   folder.Clear();
+  const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  if (StoreTextCutShort(text)) parsed.reset();
   const std::filesystem::path file = folder.Write("store.reg", bytes);
   FileRegistry registry(file);
   const RegistryValue value{kRegSz, "value"};
   const bool stored = registry.Set(RegistryRoot::kCurrentUser, kKeyPath, kValueName, value);
   FuzzCheck(stored, "the store takes a value");
   FuzzCheck(std::filesystem::exists(folder.Path() / "store.reg.corrupt") == !parsed,
-            "only a file that is not REGEDIT4 is moved aside");
+            "only a file that is not whole REGEDIT4 is moved aside");
   RegistryTree expected = parsed.value_or(RegistryTree{});
   expected.SetValue(FullKeyPath(RegistryRoot::kCurrentUser, kKeyPath), kValueName, value);
   FuzzCheck(ParseRegedit4(ReadFile(file)) == expected, "the file holds its tree and the value");

@@ -25,6 +25,19 @@ std::array<Screen, 3> Screens(std::string_view winDir) {
   }};
 }
 
+// True when the file exists; one that cannot be read counts as absent.
+bool Exists(FileServices& files, const std::string& path) { return files.SameContents(path, path); }
+
+// Backs up the screen in place unless it is the product's; true when the
+// product's may then replace it, nothing of Windows' being lost. A comparison
+// that fails reads as "different", so it is asked both ways before a back-up
+// is taken over the one kept.
+bool KeepBackUp(FileServices& files, const std::string& inPlace, const std::string& product,
+                const std::string& backUp) {
+  if (files.SameContents(inPlace, product) || files.SameContents(product, inPlace)) return true;
+  return files.CopyFile(inPlace, backUp) || !Exists(files, inPlace);
+}
+
 }  // namespace
 
 void TelasWin95(std::int16_t tela, std::string_view winDir, const FilePaths& paths,
@@ -32,13 +45,13 @@ void TelasWin95(std::int16_t tela, std::string_view winDir, const FilePaths& pat
   auto native = [&paths](const std::string& path) { return PathToUtf8(paths.Native(path)); };
   const std::array<Screen, 3> screens = Screens(winDir);
   if (tela == 1) {
-    for (const Screen& screen : screens) {
-      if (!files.SameContents(native(screen.inPlace), native(screen.product))) {
-        files.CopyFile(native(screen.inPlace), native(screen.backUp));
-      }
+    std::array<bool, 3> safe{};
+    for (std::size_t k = 0; k < screens.size(); ++k) {
+      safe[k] = KeepBackUp(files, native(screens[k].inPlace), native(screens[k].product),
+                           native(screens[k].backUp));
     }
-    for (const Screen& screen : screens) {
-      files.CopyFile(native(screen.product), native(screen.inPlace));
+    for (std::size_t k = 0; k < screens.size(); ++k) {
+      if (safe[k]) files.CopyFile(native(screens[k].product), native(screens[k].inPlace));
     }
   } else {
     for (const Screen& screen : screens) {

@@ -16,7 +16,7 @@ namespace talvora {
 //
 // A back-up is not taken over a screen that already is the product's (an
 // install run twice, or after the setting was lost), so the original Windows
-// screens are never lost.
+// screens are never lost; nor is a screen replaced whose back-up failed.
 void TelasWin95(std::int16_t tela, std::string_view winDir, const FilePaths& paths,
                 FileServices& files);
 

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <ostream>
+#include <string>
+
 #include "common/utf8_path.h"
 #include "platform/fake/fake_file_services.h"
 
@@ -127,6 +131,111 @@ TEST_F(BootScreens, RestoreWithoutBackUpsOnlyHidesTheStartUpScreen) {
   EXPECT_EQ(Contents("c:\\logo.sys"), "windows start");
   EXPECT_EQ(files.Get("c:\\logo.sys")->attributes, kFileAttributeHidden);
 }
+
+// Fails one call, the k-th (from 1), leaving the files as they were; passes
+// every other on.
+class FailingCall final : public FileServices {
+ public:
+  FailingCall(FileServices& files, int failing) : files_(files), failing_(failing) {}
+
+  bool CopyFile(std::string_view source, std::string_view destination) override {
+    return Pass() && files_.CopyFile(source, destination);
+  }
+  bool SetAttributes(std::string_view path, std::uint32_t attributes) override {
+    hidingFailed_ = !Pass();
+    return !hidingFailed_ && files_.SetAttributes(path, attributes);
+  }
+  bool SameContents(std::string_view a, std::string_view b) override {
+    return Pass() && files_.SameContents(a, b);
+  }
+
+  int Calls() const { return calls_; }
+  bool HidingFailed() const { return hidingFailed_; }
+
+ private:
+  bool Pass() { return ++calls_ != failing_; }
+
+  FileServices& files_;
+  int failing_;
+  int calls_ = 0;
+  bool hidingFailed_ = false;
+};
+
+struct FailureRun {
+  const char* what;
+  bool installedBefore;  // the product's screens already went in once
+  std::int16_t tela;
+  friend std::ostream& operator<<(std::ostream& out, const FailureRun& run) {
+    return out << run.what;
+  }
+};
+
+class BootScreensFailing : public BootScreens, public testing::WithParamInterface<FailureRun> {
+ protected:
+  void SetUp() override {
+    WindowsScreens();
+    ProductScreens();
+    if (GetParam().installedBefore) Run(1);
+  }
+
+  // Each of the Windows screens, in place or as its back-up.
+  void ExpectTheWindowsScreensKept() const {
+    const std::array<std::pair<const char*, const char*>, 3> screens = {{
+        {"c:\\logo.sys", "c:\\logo.tl2"},
+        {"c:\\windows\\logos.sys", "c:\\windows\\logos.tl2"},
+        {"c:\\windows\\logow.sys", "c:\\windows\\logow.tl2"},
+    }};
+    const std::array<const char*, 3> windows = {"windows start", "windows shut S",
+                                                "windows shut W"};
+    for (std::size_t k = 0; k < screens.size(); ++k) {
+      const bool kept =
+          Contents(screens[k].first) == windows[k] || Contents(screens[k].second) == windows[k];
+      EXPECT_TRUE(kept) << screens[k].first;
+    }
+  }
+};
+
+// Whichever call fails, the original screens survive, the start-up screen is
+// hidden unless hiding it was the call that failed, and the next run without
+// failures does the whole job.
+TEST_P(BootScreensFailing, AnyFailingStepLosesNoWindowsScreenAndTheNextRunCompletes) {
+  const FakeFileServices start = files;
+  int calls = 0;
+  {
+    FailingCall counting(files, 0);
+    TelasWin95(GetParam().tela, kWinDir, paths, counting);
+    calls = counting.Calls();
+  }
+  ASSERT_GT(calls, 0);
+  for (int failing = 1; failing <= calls; ++failing) {
+    SCOPED_TRACE(testing::Message() << "call " << failing << " of " << calls << " fails");
+    files = start;
+    FailingCall failing_files(files, failing);
+    TelasWin95(GetParam().tela, kWinDir, paths, failing_files);
+    ExpectTheWindowsScreensKept();
+    if (!failing_files.HidingFailed()) {
+      EXPECT_EQ(files.Get("c:\\logo.sys")->attributes, kFileAttributeHidden);
+    }
+    Run(GetParam().tela);
+    ExpectTheWindowsScreensKept();
+    EXPECT_EQ(files.Get("c:\\logo.sys")->attributes, kFileAttributeHidden);
+    const std::string_view expected = GetParam().tela == 1 ? "talvora shut S" : "windows shut S";
+    EXPECT_EQ(Contents("c:\\windows\\logos.sys"), expected);
+    Run(0);
+    EXPECT_EQ(Contents("c:\\logo.sys"), "windows start") << "restored in the end";
+    EXPECT_EQ(Contents("c:\\windows\\logow.sys"), "windows shut W") << "restored in the end";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCall, BootScreensFailing,
+                         testing::Values(FailureRun{"first install", false, 1},
+                                         FailureRun{"second install", true, 1},
+                                         FailureRun{"restore", true, 0}),
+                         [](const auto& param) {
+                           std::string name = param.param.what;
+                           std::erase(name, ' ');
+                           return name;
+                         });
 
 }  // namespace
 }  // namespace talvora

@@ -211,6 +211,70 @@ TEST_F(FileRegistryTest, AWriteThatFailsMidwayLeavesThePreviousFileAndNoTemporar
   EXPECT_EQ(Names(folder_), std::vector<std::string>{"settings.reg"});
 }
 
+// A disk that fills at any byte of the rewrite: the stored file stays whole
+// and readable, nothing is left beside it, and once there is room again the
+// next change is stored.
+TEST_F(FileRegistryTest, ADiskFullAtAnyPointOfTheRewriteLosesNothingStored) {
+  FileRegistry registry(File());
+  ASSERT_TRUE(registry.Set(kMachine, kKey, "Saver", {kRegSz, "2"}));
+  ASSERT_TRUE(registry.Set(kUser, "Control Panel\\Desktop", "ScreenSaveUsePassword",
+                           {kRegDword, std::string("\1\0\0\0", 4)}));
+  const std::string before = ReadBytes(File());
+  const RegistryValue longer{kRegSz, std::string(200, 'x')};
+  for (rlim_t room = 0; room < before.size() + 200; room += 7) {
+    bool written = true;
+    {
+      const FileSizeLimit limit(room);
+      written = registry.Set(kMachine, kKey, "Long", longer);
+    }
+    ASSERT_FALSE(written) << room << " bytes of room";
+    ASSERT_EQ(ReadBytes(File()), before) << room << " bytes of room";
+    ASSERT_EQ(Names(folder_), std::vector<std::string>{"settings.reg"}) << room;
+    ASSERT_EQ(registry.Query(kMachine, kKey, "Saver", 1024), (RegistryValue{kRegSz, "2"}));
+  }
+  ASSERT_TRUE(registry.Set(kMachine, kKey, "Long", longer));
+  EXPECT_EQ(registry.Query(kMachine, kKey, "Long", 1024), longer);
+  EXPECT_EQ(registry.Query(kMachine, kKey, "Saver", 1024), (RegistryValue{kRegSz, "2"}));
+}
+
+// A store cut short at every byte, as by a writer that died without the
+// rename: what reads back is a value that was stored, never a changed one;
+// a text that no longer reads is moved aside whole; and the next change is
+// stored and kept.
+TEST_F(FileRegistryTest, AStoreCutShortAtAnyByteReadsOnlyStoredValuesAndTakesTheNextChange) {
+  const std::vector<std::pair<std::string, RegistryValue>> stored = {
+      {"Saver", {kRegSz, "12"}},
+      {"TrofeusTipo", {kRegSz, "0"}},
+      {"Number", {kRegDword, std::string("\x12\x34\0\0", 4)}},
+      {"Raw", {kRegBinary, std::string("\x01\x02\x03", 3)}},
+  };
+  {
+    FileRegistry writer(File());
+    for (const auto& [name, value] : stored) ASSERT_TRUE(writer.Set(kMachine, kKey, name, value));
+  }
+  const std::string whole = ReadBytes(File());
+  for (std::size_t cut = 0; cut < whole.size(); ++cut) {
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    WriteBytes(File(), whole.substr(0, cut));
+    FileRegistry registry(File());
+    for (const auto& [name, value] : stored) {
+      const auto read = registry.Query(kMachine, kKey, name, 1024);
+      if (read) {
+        EXPECT_EQ(*read, value) << name << ", cut at " << cut;
+      }
+    }
+    const bool movedAside = fs::exists(folder_ / "settings.reg.corrupt");
+    if (movedAside) {
+      EXPECT_EQ(ReadBytes(folder_ / "settings.reg.corrupt"), whole.substr(0, cut));
+    }
+    ASSERT_TRUE(registry.Set(kMachine, kKey, "Mouse", {kRegSz, "1"})) << "cut at " << cut;
+    EXPECT_EQ(FileRegistry(File()).Query(kMachine, kKey, "Mouse", 1024),
+              (RegistryValue{kRegSz, "1"}))
+        << "cut at " << cut;
+  }
+}
+
 TEST_F(FileRegistryTest, ATargetThatIsNotAReadableFileIsLeftAlone) {
   fs::create_directories(File() / "inside");
   FileRegistry registry(File());

@@ -133,6 +133,10 @@ bool ReplaceAtomically(const fs::path& target, std::string_view bytes) {
 
 }  // namespace
 
+bool StoreTextCutShort(std::string_view bytes) {
+  return !bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r';
+}
+
 FileRegistry::FileRegistry(std::filesystem::path file) : file_(std::move(file)) {}
 
 std::optional<RegistryValue> FileRegistry::Query(RegistryRoot root, std::string_view keyPath,
@@ -162,6 +166,7 @@ bool FileRegistry::Remove(RegistryRoot root, std::string_view keyPath, std::stri
 FileRegistry::Contents FileRegistry::Load() const {
   const auto bytes = ReadWhole(file_);
   if (!bytes) return {{}, false};
+  if (StoreTextCutShort(*bytes)) return {{}, MoveAside(file_)};
   if (auto tree = ParseRegedit4(*bytes)) return {std::move(*tree), true};
   return {{}, MoveAside(file_)};
 }

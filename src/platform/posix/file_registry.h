@@ -15,7 +15,13 @@ namespace talvora {
 // reader sees the old file or the new one and a failed write leaves the old
 // one. A file that cannot be read as REGEDIT4 is renamed aside (".corrupt",
 // ".corrupt.1", ...) and never overwritten; while it cannot be moved aside the
-// registry reads as empty and refuses writes.
+// registry reads as empty and refuses writes. A file whose last line has no
+// line break counts as such: it was cut short (every rewrite ends its text
+// with one), and its last value may read as another, a number with fewer
+// digits or a hex list with fewer bytes.
+// True for a store text cut short: not empty, and its last line unended.
+bool StoreTextCutShort(std::string_view bytes);
+
 class FileRegistry final : public Registry {
  public:
   explicit FileRegistry(std::filesystem::path file);
