@@ -148,7 +148,7 @@ void Ticks(benchmark::State& state, std::string_view saver, SceneBench::Timers t
   const auto iterations = static_cast<double>(state.iterations());
   state.counters["allocs/tick"] =
       benchmark::Counter(static_cast<double>(allocations.load() - before) / iterations);
-  const double floor = Floor(SizeOf(state)).MedianSeconds(31);
+  const double floor = Floor(SizeOf(state)).MedianSeconds(101);
   state.counters["floor_us"] = benchmark::Counter(floor * 1e6);
   state.counters["x_floor"] = benchmark::Counter(seconds / iterations / floor);
 }

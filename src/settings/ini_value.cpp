@@ -2,11 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 
 #include "common/text_encoding.h"
 #include "common/utf8_path.h"
+#include "common/whole_file.h"
 
 namespace talvora {
 namespace {
@@ -20,10 +19,9 @@ constexpr std::string_view kUtf8Signature = "\xEF\xBB\xBF";
 // with the UTF-8 signature is decoded by the service itself, which then
 // speaks the ANSI code page; a file that cannot be read counts as ANSI.
 bool SpeaksUtf8(const std::string& file) {
-  std::ifstream in(PathFromUtf8(file), std::ios::binary);
-  if (!in) return false;
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  return !bytes.starts_with(kUtf8Signature) && HasNonAscii(bytes) && IsValidUtf8(bytes);
+  const auto bytes = ReadWholeFile(PathFromUtf8(file));
+  if (!bytes) return false;
+  return !bytes->starts_with(kUtf8Signature) && HasNonAscii(*bytes) && IsValidUtf8(*bytes);
 }
 
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }

@@ -1,12 +1,11 @@
 #include "platform/posix/ini_file_profile.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 #include "common/text_encoding.h"
 #include "common/utf8_path.h"
+#include "common/whole_file.h"
 
 namespace talvora {
 namespace {
@@ -33,11 +32,9 @@ bool SameName(std::string_view a, std::string_view b) {
 
 // The file's text in the ANSI code page, or nullopt when it cannot be opened.
 std::optional<std::string> ReadProfile(const std::string& file) {
-  std::ifstream in(PathFromUtf8(file), std::ios::binary);
-  if (!in) return std::nullopt;
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (bytes.starts_with(kUtf8Signature)) {
-    return Utf8ToAnsi(std::string_view(bytes).substr(kUtf8Signature.size()));
+  auto bytes = ReadWholeFile(PathFromUtf8(file));
+  if (bytes && bytes->starts_with(kUtf8Signature)) {
+    return Utf8ToAnsi(std::string_view(*bytes).substr(kUtf8Signature.size()));
   }
   return bytes;
 }
