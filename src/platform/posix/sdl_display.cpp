@@ -147,6 +147,9 @@ std::unique_ptr<SdlDisplay> SdlDisplay::Open(const SdlWindowRequest& request, st
   // Ours is a screen saver too: it must not hold the desktop's own off.
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // The window surface stays the system's own: an accelerated one would have
+  // SDL make the window anew for OpenGL as the first frame goes up.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     error = std::string("cannot start SDL video: ") + SDL_GetError();
     return nullptr;
@@ -286,15 +289,22 @@ void SdlDisplay::Present(std::span<const std::uint32_t> pixels, int width, int h
 }
 
 void SdlDisplay::ShowAsDialogWindow(const DialogWindowRequest& request) {
-  SDL_Window* const window = window_.get();
-  SDL_SetWindowBordered(window, SDL_FALSE);
-  SDL_SetWindowTitle(window, request.title.c_str());
-  SDL_SetWindowSize(window, request.width, request.height);
-  SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  // A window made anew with its size and place: SDL moves a window that was
+  // opened hidden at another size back where it first was once it shows.
+  SDL_Window* const dialog =
+      SDL_CreateWindow(request.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                       request.width, request.height, SDL_WINDOW_BORDERLESS);
+  if (dialog != nullptr) {
+    window_.reset(dialog);
+  } else {
+    SDL_SetWindowBordered(window_.get(), SDL_FALSE);
+    SDL_SetWindowTitle(window_.get(), request.title.c_str());
+    SDL_SetWindowSize(window_.get(), request.width, request.height);
+    SDL_ShowWindow(window_.get());
+  }
   SyncSize();
-  SDL_ShowWindow(window);
-  SDL_RaiseWindow(window);
-  SDL_SetWindowInputFocus(window);
+  SDL_RaiseWindow(window_.get());
+  SDL_SetWindowInputFocus(window_.get());
 }
 
 void SdlDisplay::SetDragArea(const DisplayRect& area) {
