@@ -562,9 +562,34 @@ void CheckCentred(HWND window, const RECT& area) {
         "the window " + Describe(bounds) + " is centred in " + Describe(area));
 }
 
+HCURSOR CursorShown() {
+  CURSORINFO info{};
+  info.cbSize = sizeof info;
+  return GetCursorInfo(&info) ? info.hCursor : nullptr;
+}
+
+// Over the e-mail link the pointer is the hand, off the links the arrow.
+// Wine keeps a cursor's pixels with the process that made it, so only the
+// change of handle can be seen from here.
+void CheckLinkPointer(HWND credits) {
+  POINT plain{20, 240};  // the bare face below the separator, in client pixels
+  POINT link{300, 155};  // inside lblDescription(2)
+  ClientToScreen(credits, &plain);
+  ClientToScreen(credits, &link);
+  SetCursorPos(plain.x, plain.y);
+  Pause(milliseconds(300));
+  const HCURSOR arrow = CursorShown();
+  SetCursorPos(link.x, link.y);
+  Check(WaitFor([&] { return CursorShown() != arrow; }, kEndTimeout),
+        "over a link the pointer changes to the hand");
+  SetCursorPos(plain.x, plain.y);
+  Check(WaitFor([&] { return CursorShown() == arrow; }, kEndTimeout),
+        "off the links it is the arrow again");
+}
+
 // The credits box opens from the setup dialog with Escape, modal over it,
 // and closes with Enter.
-void CheckCredits(const SaverProcess& saver, HWND setup) {
+void CheckCredits(const SaverProcess& saver, HWND setup, const std::string& shot) {
   SendKey(setup, VK_ESCAPE);
   const HWND credits = WaitForWindow(saver, nullptr, setup);
   Check(credits != nullptr, "Escape opens a second window");
@@ -576,6 +601,9 @@ void CheckCredits(const SaverProcess& saver, HWND setup) {
   CheckCentred(credits, WorkArea());
   Check(GetWindow(credits, GW_OWNER) == setup, "the setup dialog owns it");
   Check(IsWindowEnabled(setup) == FALSE, "the setup dialog takes no input meanwhile");
+  CheckLinkPointer(credits);
+  Pause(milliseconds(300));
+  WriteBmp(CaptureScreen(VirtualScreen()), shot);
   SendKey(credits, VK_RETURN);
   Check(WaitFor([&] { return IsWindow(credits) == FALSE; }, kEndTimeout),
         "Enter closes the credits box");
@@ -644,7 +672,7 @@ int CheckSetup(const std::string& scr, const std::string& action, const std::str
     Check(saver.EndsWithin(kFullScreenEndTimeout), "closing the window ends the process");
     CheckStored("Saver", std::nullopt);
   } else {
-    CheckCredits(saver, setup);
+    CheckCredits(saver, setup, shot);
     // The credits box stores the settings on its own OK; OK here must too.
     FreshSettings::Clear();
     SendKey(setup, VK_RETURN);
@@ -658,7 +686,7 @@ int CheckSetup(const std::string& scr, const std::string& action, const std::str
 int Usage() {
   std::puts(
       "usage: talvora_scr_probe preview|fullscreen|mouse|version|setup SCR "
-      "[SHOT.bmp|0|1|cancel SHOT.bmp|ok]");
+      "[SHOT.bmp|0|1|cancel|ok SHOT.bmp]");
   return 2;
 }
 
@@ -675,8 +703,8 @@ int main(int argc, char** argv) {
   if (arguments.size() < 3) return talvora::Usage();
   if (check == "fullscreen") return talvora::CheckFullScreen(scr, arguments[2]);
   if (check == "mouse") return talvora::CheckMouse(scr, arguments[2]);
-  if (check == "setup") {
-    return talvora::CheckSetup(scr, arguments[2], arguments.size() > 3 ? arguments[3] : "");
+  if (check == "setup" && arguments.size() > 3) {
+    return talvora::CheckSetup(scr, arguments[2], arguments[3]);
   }
   return talvora::Usage();
 }
