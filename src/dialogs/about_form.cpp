@@ -52,6 +52,10 @@ AboutForm::AboutForm(const DialogEnvironment& environment)
       *this, "lblDescription2(2)", PixelsFromTwips(840, 1560, 4605, 495), Black(),
       "Maiores informações sobre este Vudavev Arura e outros personalizados para sua Empresa "
       "consulte-nos pela Internet:");
+  lblDisclaimer_ = std::make_unique<LabelControl>(
+      *this, "lblDisclaimer", PixelsFromTwips(720, 1140, 4725, 375), Black(),
+      "Distribuição gratuita: pode ser copiado e distribuído livremente, desde que sem "
+      "alterações.");
   const LabelControl::Style link{kLinkFont, kLinkColor, TextAlignment::kRight, true};
   lblDescription_[0] = std::make_unique<LabelControl>(*this, "lblDescription(2)",
                                                       PixelsFromTwips(3480, 2220, 2040, 210), link);
@@ -92,7 +96,9 @@ int AboutForm::HitLabel(double x, double y) const {
   for (const auto& credit : lblDescription2_) {
     if (Over(*credit, x, y)) return -1;
   }
-  if (Over(*lblTitle_, x, y) || Over(*lblVersion_, x, y)) return 0;
+  for (const LabelControl* other : {lblTitle_.get(), lblVersion_.get(), lblDisclaimer_.get()}) {
+    if (Over(*other, x, y)) return 0;
+  }
   const PixelRect icon = picIcon_->Bounds();
   if (x >= icon.left && x < icon.Right() && y >= icon.top && y < icon.Bottom()) return 0;
   return -1;

@@ -41,7 +41,8 @@ class AboutForm final : public Form {
 
  private:
   const std::unique_ptr<LabelControl>& Links(int i) const;
-  // The link (2 or 3) or credit text (-1) under a form point; 0 for anything else.
+  // The link (2 or 3), credit text or background (-1) under a form point; 0
+  // for a control that takes no notice of the mouse.
   int HitLabel(double x, double y) const;
 
   void cmdOK_Click();
@@ -56,6 +57,7 @@ class AboutForm final : public Form {
   std::unique_ptr<LabelControl> lblTitle_;
   std::unique_ptr<LabelControl> lblVersion_;
   std::array<std::unique_ptr<LabelControl>, 2> lblDescription2_;  // (0) and (2)
+  std::unique_ptr<LabelControl> lblDisclaimer_;                   // the terms
   std::array<std::unique_ptr<LabelControl>, 2> lblDescription_;   // (2) and (3)
   std::array<std::unique_ptr<LineControl>, 2> line1_;
   std::unique_ptr<CommandButton> cmdOK_;

@@ -39,15 +39,59 @@ StartupMode ModeOfSwitch(std::string_view switchText) {
   return StartupMode::kNone;
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsExponentMark(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
+
+// Where the longest run of digits with at most one "." that ends at `end` starts; npos when that
+// run holds no digit.
+std::size_t MantissaStart(std::string_view text, std::size_t end) {
+  std::size_t start = end;
+  bool point = false;
+  bool digit = false;
+  for (; start > 0; --start) {
+    const char c = text[start - 1];
+    if (IsDigit(c)) {
+      digit = true;
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      break;
+    }
+  }
+  return digit ? start : std::string_view::npos;
+}
+
+// The start moved back over a sign in front of it.
+std::size_t WithSign(std::string_view text, std::size_t start) {
+  return start > 0 && (text[start - 1] == '+' || text[start - 1] == '-') ? start - 1 : start;
+}
+
+// Where the longest tail of the text that is one decimal number (as IsNumberText reads it, blanks
+// aside) starts; npos when no tail is. Read from the end, so a long command line costs no more
+// than one pass.
+std::size_t NumberTailStart(std::string_view text) {
+  std::size_t exponent = text.size();
+  while (exponent > 0 && IsDigit(text[exponent - 1])) --exponent;
+  if (exponent < text.size()) {
+    const std::size_t mark = WithSign(text, exponent);
+    if (mark > 0 && IsExponentMark(text[mark - 1])) {
+      const std::size_t mantissa = MantissaStart(text, mark - 1);
+      if (mantissa != std::string_view::npos) return WithSign(text, mantissa);
+    }
+  }
+  const std::size_t mantissa = MantissaStart(text, text.size());
+  return mantissa == std::string_view::npos ? mantissa : WithSign(text, mantissa);
+}
+
 // The longest tail of the text that is a number, blanks in front of it
 // included, gives the handle: "/p 1234" and "/p:1234" both give 1234.
+// Blanks count for nothing in a number, so the tail is taken without them.
 std::int32_t PreviewHandle(std::string_view text) {
   text = TrimBlanks(text);
-  for (std::size_t n = text.size(); n >= 1; --n) {
-    const std::string_view tail = text.substr(text.size() - n);
-    if (IsNumberText(tail)) return RoundToInt32(LeadingNumber(tail));
-  }
-  return 0;
+  const std::size_t start = NumberTailStart(text);
+  if (start == std::string_view::npos) return 0;
+  return RoundToInt32(LeadingNumber(text.substr(start)));
 }
 
 }  // namespace

@@ -10,6 +10,9 @@ template <typename... Handlers>
 struct Overloaded : Handlers... {
   using Handlers::operator()...;
 };
+// Spelled out for compilers without deduction for aggregates (clang before 17).
+template <typename... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 std::int32_t Limited(const IntegerField& field, std::int32_t value) {
   if (value < field.minimum) return field.belowMinimum;

@@ -113,6 +113,30 @@ done <<'CASES'
 -s|mode=none handle=0
 CASES
 
+# The setup dialog, driven by an event script as a user drives it.
+setup_store=$(store '"Saver"="7"')
+drive_c=$work/drive_c
+mkdir -p "$drive_c/windows"
+printf 'windows start' >"$drive_c/logo.sys"
+printf 'product start' >"$drive_c/windows/logo.tlv"
+printf '[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Setup]\n"Windir"="C:\\\\WINDOWS"\n' >>"$setup_store"
+printf '100 click Command1(0)\n200 slide Slider1(0) 11\n300 click Command1\n400 click Check3\n500 key enter\n' >"$work/setup.events"
+"$headless" --store "$setup_store" --drive-c "$drive_c" --events "$work/setup.events" --trace "$work/setup.jsonl" \
+  --snapshot "450:$work/setup.png" -- /c
+check "/c ends when OK unloads the dialog" 0 "$?"
+check "OK stores the scene that opened for an unknown Saver" "Saver=2" "$(field Saver "$setup_store")"
+check "the scene dialog's OK stored its slider" "BolasNum=11" "$(field BolasNum "$setup_store")"
+check "ticking the screens box stores Tela" "Tela= 1" "$(field Tela "$setup_store")"
+check "the install copied the product's start-up screen" "product start" "$(cat "$drive_c/logo.sys")"
+check "the install kept the Windows screen" "windows start" "$(cat "$drive_c/logo.tl2")"
+check "the installer call is traced" 1 "$(grep -c '"fn":"TelasWin95","args":\[1\]' "$work/setup.jsonl")"
+check "slider values are traced" 1 "$(grep -c '"op":"value","control":"Slider1(0)","value":11' "$work/setup.jsonl")"
+check "the snapshot shows the dialog" "PNG" "$(head -c 4 "$work/setup.png" | tail -c 3)"
+printf '100 click Nothing(9)\n' >"$work/bad.events"
+"$headless" --store "$(store)" --events "$work/bad.events" --run 200 -- /c 2>"$work/err"
+check "a control the dialog lacks fails the run" 1 "$?"
+check "and says which" "talvora-headless: at 100 ms SetupForm has no control Nothing(9)" "$(cat "$work/err")"
+
 # Usage errors: one line on standard error, status 2, nothing on standard output.
 for args in "" "--dump-settings --get-ini f s k" "--get-ini f s" "--store" "--bogus" "--store f --parse-command-line x"; do
   # shellcheck disable=SC2086

@@ -40,6 +40,14 @@ INSTANTIATE_TEST_SUITE_P(
                     CommandLineCase{"/p 12x34", StartupMode::kPreview, 34},
                     CommandLineCase{"/p 2.5", StartupMode::kPreview, 2},
                     CommandLineCase{"/p 99999999999", StartupMode::kPreview, 2147483647},
+                    // The longest tail that is a number, read from the end.
+                    CommandLineCase{"/p 1.2.3e1", StartupMode::kPreview, 23},
+                    CommandLineCase{"/p 5e+1", StartupMode::kPreview, 50},
+                    CommandLineCase{"/p x.e1", StartupMode::kPreview, 1},
+                    CommandLineCase{"/p:--7", StartupMode::kPreview, -7},
+                    CommandLineCase{"/p - 7", StartupMode::kPreview, 7},
+                    CommandLineCase{"/p 1.5e", StartupMode::kPreview, 0},
+                    CommandLineCase{"/p 3d2", StartupMode::kPreview, 300},
                     CommandLineCase{"/c", StartupMode::kSetup, 0},
                     CommandLineCase{"/c:1234", StartupMode::kSetup, 0},
                     CommandLineCase{"/C 55", StartupMode::kSetup, 0},
@@ -52,6 +60,13 @@ INSTANTIATE_TEST_SUITE_P(
                     CommandLineCase{"-s", StartupMode::kNone, 0},
                     CommandLineCase{"s", StartupMode::kNone, 0},
                     CommandLineCase{"é/s", StartupMode::kNone, 0}));
+
+// Found by fuzzing: a command line at the Windows limit of 32767 characters took seconds, as
+// every tail was read anew; the handle is now read in one pass from the end.
+TEST(DecideStartup, ReadsThePreviewHandleOfTheLongestCommandLine) {
+  EXPECT_EQ(DecideStartup("/p " + std::string(32760, '1') + "x").windowHandle, 0);
+  EXPECT_EQ(DecideStartup("/p " + std::string(32760, 'x') + " 42").windowHandle, 42);
+}
 
 TEST(DecideStartup, PasswordHandleIsReadAsALeadingNumber) {
   EXPECT_EQ(DecideStartup("/a 0x10").windowHandle, 0);

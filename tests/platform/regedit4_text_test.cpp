@@ -237,7 +237,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine("long dword", R"("a"=dword:000000001)"), BadLine("empty dword", R"("a"=dword:)"),
         BadLine("bad dword", R"("a"=dword:0000010g)"),
         BadLine("unclosed header", "[HKEY_CURRENT_USER"), BadLine("empty header", "[]"),
-        BadLine("empty deletion", "[-]")));
+        BadLine("empty deletion", "[-]"),
+        // Found by fuzzing: a path of backslashes alone named the empty key, printed as "[]".
+        BadLine("header of backslashes", "[\\\\\\]"), BadLine("deletion of backslashes", "[-\\]")));
 
 }  // namespace
 }  // namespace talvora

@@ -93,7 +93,7 @@ TEST_F(DialogControlsTest, ChoosingAnOptionClearsOnlyItsOwnGroup) {
   EXPECT_TRUE(second.Value());
   EXPECT_TRUE(loose.Value()) << "an option outside the frame is another group";
   EXPECT_EQ(clicks, (std::vector<std::string>{"second"}));
-  Key(kKeyUp);  // arrows move within the group, wrapping, and choose
+  Key(kKeyArrowUp);  // arrows move within the group, wrapping, and choose
   EXPECT_TRUE(first.Value());
   EXPECT_FALSE(second.Value());
   EXPECT_EQ(FocusedName(), "Option1");
@@ -199,10 +199,10 @@ TEST_F(DialogControlsTest, DraggingTheThumbChangesTheValueContinuouslyAndClamps)
 TEST_F(DialogControlsTest, ArrowKeysMoveTheSliderByOneWithinItsRange) {
   slider.SetRange(-2, 2);
   form.Dialog().SetFocus(&slider);
-  for (int i = 0; i < 4; ++i) Key(kKeyLeft);
+  for (int i = 0; i < 4; ++i) Key(kKeyArrowLeft);
   EXPECT_EQ(slider.Value(), -2);
   EXPECT_EQ(changes, (std::vector<std::int32_t>{-1, -2})) << "no change at the end of the range";
-  Key(kKeyRight);
+  Key(kKeyArrowRight);
   Key(kKeyEnd);
   EXPECT_EQ(changes, (std::vector<std::int32_t>{-1, -2, -1, 2}));
 }
@@ -211,7 +211,7 @@ TEST_F(DialogControlsTest, ASliderHolds32BitValues) {
   slider.SetRange(-2'000'000'000, 2'000'000'000);
   slider.SetValue(2'000'000'000);
   form.Dialog().SetFocus(&slider);
-  Key(kKeyRight);
+  Key(kKeyArrowRight);
   EXPECT_EQ(slider.Value(), 2'000'000'000);
   Key(kKeyHome);
   EXPECT_EQ(slider.Value(), -2'000'000'000);

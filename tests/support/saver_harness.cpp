@@ -1,6 +1,12 @@
 #include "tests/support/saver_harness.h"
 
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
 #include "common/utf8_path.h"
+#include "platform/registry_tree.h"
 #include "settings/settings_location.h"
 
 namespace talvora {
@@ -14,6 +20,7 @@ SaverHarness::SaverHarness(PixelSize desktop, PixelSize preview)
       session_(services_, desktop, preview, "c:\\talvora"),
       tracer_(session_.Clock()) {
   session_.SetTracer(&tracer_);
+  session_.Runtime().SetEventPump(this);
 }
 
 void SaverHarness::Store(std::string_view name, std::string_view text) {
@@ -60,6 +67,64 @@ void SaverHarness::Click(double x, double y) {
 
 bool SaverHarness::SaverLoaded() const {
   return session_.Saver() != nullptr && session_.Saver()->Loaded();
+}
+
+void SaverHarness::StoreAt(RegistryRoot root, std::string_view key, std::string_view name,
+                           std::string_view text) {
+  registry_.Set(root, key, name, {kRegSz, std::string(text)});
+}
+
+std::optional<std::string> SaverHarness::Stored(std::string_view name) const {
+  const RegistryValue* value = registry_.Stored(RegistryRoot::kLocalMachine, kSettingsKey, name);
+  if (value == nullptr) return std::nullopt;
+  return value->data;
+}
+
+std::size_t SaverHarness::StoredCount() const {
+  const auto* key =
+      registry_.Tree().FindKey(FullKeyPath(RegistryRoot::kLocalMachine, kSettingsKey));
+  return key == nullptr ? 0 : key->values.size();
+}
+
+std::optional<std::string> SaverHarness::ReadDriveC(std::string_view path) const {
+  std::ifstream in(PathFromUtf8(driveC_.PathOf(path)), std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void SaverHarness::ClickControl(std::string_view name) {
+  ScriptEvent event;
+  event.kind = ScriptEvent::Kind::kClickControl;
+  event.control = name;
+  EXPECT_TRUE(session_.Deliver(event)) << "no control " << name;
+}
+
+void SaverHarness::HoverControl(std::string_view name) {
+  ScriptEvent event;
+  event.kind = ScriptEvent::Kind::kHoverControl;
+  event.control = name;
+  EXPECT_TRUE(session_.Deliver(event)) << "no control " << name;
+}
+
+void SaverHarness::Slide(std::string_view name, std::int32_t value) {
+  ScriptEvent event;
+  event.kind = ScriptEvent::Kind::kSlide;
+  event.control = name;
+  event.value = value;
+  EXPECT_TRUE(session_.Deliver(event)) << "no slider " << name;
+}
+
+std::string SaverHarness::ActiveFormName() {
+  const Form* form = session_.Runtime().ActiveForm();
+  return form == nullptr ? std::string() : std::string(form->Name());
+}
+
+bool SaverHarness::PumpOnce() {
+  if (steps_.empty()) return false;
+  const std::function<void()> step = std::move(steps_.front());
+  steps_.pop_front();
+  step();
+  return true;
 }
 
 }  // namespace talvora

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <deque>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,12 +21,22 @@ namespace talvora {
 // The saver on a virtual clock, for tests: an in-memory registry, a drive C
 // of its own with the program's folder in it (c:\talvora), and every trace
 // record kept.
-class SaverHarness {
+class SaverHarness final : public EventPump {
  public:
   explicit SaverHarness(PixelSize desktop = {800, 600}, PixelSize preview = {152, 112});
 
   // A stored setting, before Start.
   void Store(std::string_view name, std::string_view text);
+  // Any registry text value.
+  void StoreAt(RegistryRoot root, std::string_view key, std::string_view name,
+               std::string_view text);
+  // A setting as stored now (its text), nullopt when absent.
+  std::optional<std::string> Stored(std::string_view name) const;
+  // How many settings are stored.
+  std::size_t StoredCount() const;
+  MemoryRegistry& Registry() { return registry_; }
+  // A file of drive C, nullopt when absent.
+  std::optional<std::string> ReadDriveC(std::string_view path) const;
   // Turns the Windows screen-saver password on, before Start.
   void ProtectWithPassword();
   // Files of the program's folder and of drive C.
@@ -36,6 +49,17 @@ class SaverHarness {
   void Key(int keyCode);
   void MouseMove(double x, double y);
   void Click(double x, double y);
+  // Input by a control's name on the active form, as the event script gives it.
+  void ClickControl(std::string_view name);
+  void HoverControl(std::string_view name);
+  void Slide(std::string_view name, std::int32_t value);
+  // The name of the form input goes to, "" when none.
+  std::string ActiveFormName();
+
+  // What to do while a modal form is up: each turn of the host loop runs the
+  // next step; with none left, the loop ends (the modal form stays up).
+  void Then(std::function<void()> step) { steps_.push_back(std::move(step)); }
+  bool PumpOnce() override;
 
   HeadlessSession& Session() { return session_; }
   SaverWindow& Saver() { return *session_.Saver(); }
@@ -55,6 +79,7 @@ class SaverHarness {
   HeadlessServices services_;
   HeadlessSession session_;
   RecordingTracer tracer_;
+  std::deque<std::function<void()>> steps_;
 };
 
 }  // namespace talvora

@@ -59,8 +59,10 @@ class HeadlessRun final : public EventPump {
     if (const std::int64_t due = session_.NextDueMs(); due >= 0) at = std::min(at, due);
     if (at > request_.runMs) return false;
     session_.Clock().AdvanceTo(at);
-    for (; nextEvent_ < events_.size() && events_[nextEvent_].atMs <= at; ++nextEvent_) {
-      const ScriptEvent& event = events_[nextEvent_];
+    // An event may open a modal form, whose loop comes back here for the
+    // events after it: each is taken off before it is delivered.
+    while (nextEvent_ < events_.size() && events_[nextEvent_].atMs <= at) {
+      const ScriptEvent event = events_[nextEvent_++];
       if (!session_.Deliver(event)) {
         const Form* form = session_.Runtime().ActiveForm();
         errors_ << "talvora-headless: at " << event.atMs << " ms " << (form ? form->Name() : "")

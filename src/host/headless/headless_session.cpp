@@ -21,8 +21,7 @@ Form* FormNamed(const FormsRuntime& runtime, std::string_view name) {
 
 HeadlessSession::HeadlessSession(HeadlessServices& services, PixelSize desktop, PixelSize preview,
                                  std::string programDir)
-    : services_(services),
-      desktopSize_(desktop),
+    : desktopSize_(desktop),
       previewSize_(preview),
       desktop_(desktop.width, desktop.height),
       runtime_(clock_, services.text),

@@ -71,7 +71,6 @@ class HeadlessSession {
   static void ClickAt(Form& form, double x, double y);
   static bool Slide(Form& form, std::string_view name, std::int32_t value);
 
-  HeadlessServices& services_;
   PixelSize desktopSize_;
   PixelSize previewSize_;
   VirtualClock clock_;

@@ -150,7 +150,8 @@ class Parser {
     if (!line.ends_with(']')) return false;
     std::string_view path = line.substr(1, line.size() - 2);
     const bool remove = Consume(path, "-");
-    if (path.empty()) return false;
+    // Trailing backslashes are no part of a key's name: "[\\]" names no key, as "[]" does.
+    if (path.find_first_not_of('\\') == std::string_view::npos) return false;
     if (remove) {
       tree_.RemoveKey(path);
       key_.reset();

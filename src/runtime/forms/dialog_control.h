@@ -21,10 +21,10 @@ inline constexpr int kKeyPageUp = 33;
 inline constexpr int kKeyPageDown = 34;
 inline constexpr int kKeyEnd = 35;
 inline constexpr int kKeyHome = 36;
-inline constexpr int kKeyLeft = 37;
-inline constexpr int kKeyUp = 38;
-inline constexpr int kKeyRight = 39;
-inline constexpr int kKeyDown = 40;
+inline constexpr int kKeyArrowLeft = 37;
+inline constexpr int kKeyArrowUp = 38;
+inline constexpr int kKeyArrowRight = 39;
+inline constexpr int kKeyArrowDown = 40;
 inline constexpr int kShiftMask = 1;
 inline constexpr int kAltMask = 4;
 

@@ -185,8 +185,8 @@ bool OptionButton::TabStop() const {
 
 bool OptionButton::KeyDown(int keyCode) {
   int step = 0;
-  if (keyCode == kKeyRight || keyCode == kKeyDown) step = 1;
-  if (keyCode == kKeyLeft || keyCode == kKeyUp) step = -1;
+  if (keyCode == kKeyArrowRight || keyCode == kKeyArrowDown) step = 1;
+  if (keyCode == kKeyArrowLeft || keyCode == kKeyArrowUp) step = -1;
   if (step == 0) return false;
   const auto members = GroupMembers();
   const auto count = static_cast<std::ptrdiff_t>(members.size());
@@ -290,12 +290,12 @@ void Slider::MouseUp(int /*x*/, int /*y*/) { dragging_ = false; }
 
 bool Slider::KeyDown(int keyCode) {
   switch (keyCode) {
-    case kKeyLeft:
-    case kKeyUp:
+    case kKeyArrowLeft:
+    case kKeyArrowUp:
       UserSet(std::int64_t{value_} - 1);
       return true;
-    case kKeyRight:
-    case kKeyDown:
+    case kKeyArrowRight:
+    case kKeyArrowDown:
       UserSet(std::int64_t{value_} + 1);
       return true;
     case kKeyPageUp:

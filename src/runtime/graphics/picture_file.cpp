@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "runtime/graphics/jpeg_tables.h"
+#include "runtime/graphics/png_chunks.h"
 #include "runtime/graphics/stb_codecs.h"
 
 namespace talvora {
@@ -87,6 +88,7 @@ void AppendBytes(void* context, void* data, int size) {
 PictureLoadResult DecodePicture(std::span<const unsigned char> bytes) {
   if (bytes.empty()) return Failure("the file is empty");
   if (bytes.size() > kMaxPictureFileBytes) return Failure("the file is larger than 64 MiB");
+  if (const auto cleaned = PngWithoutEmptyDataChunks(bytes)) return DecodePicture(*cleaned);
   if (!JpegHuffmanTablesFit(bytes)) {
     return Failure("the picture is damaged: a JPEG table is too long");
   }

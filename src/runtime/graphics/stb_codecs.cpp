@@ -13,8 +13,11 @@ namespace {
 constexpr std::size_t kMaxDecoderBlock =
     static_cast<std::size_t>(talvora::kMaxPicturePixels) * 8 + (std::size_t{64} << 20);
 
+// Zeroed, because the JPEG decoder reads parts of its state that a damaged file never sets: a
+// scan may name a Huffman table no segment defined. A zeroed table ends every block at once;
+// garbage sends the decoder's table lookups far outside their arrays.
 void* CappedMalloc(std::size_t size) {
-  return size <= kMaxDecoderBlock ? std::malloc(size) : nullptr;
+  return size <= kMaxDecoderBlock ? std::calloc(1, size) : nullptr;
 }
 
 void* CappedRealloc(void* block, std::size_t size) {
