@@ -1,5 +1,6 @@
 // talvora: the screen saver on a Linux desktop, full screen, in a window, or
-// drawing into a window XScreenSaver (or any other program) made.
+// drawing into a window XScreenSaver (or any other program) made; and its
+// setup dialog in a window of its own.
 
 #include <cstdlib>
 #include <iostream>

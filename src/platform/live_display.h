@@ -55,7 +55,7 @@ struct DisplayRect {
 
 // A dialog's own window: no frame from the window manager (the dialog draws
 // its own), `width` x `height` with that frame, centred on the screen, the
-// title named in the task bar.
+// title (UTF-8) named in the task bar.
 struct DialogWindowRequest {
   int width = 0;
   int height = 0;
