@@ -1,5 +1,6 @@
 // talvora: the screen saver on a Linux desktop, full screen, in a window, or
-// drawing into a window XScreenSaver (or any other program) made.
+// drawing into a window XScreenSaver (or any other program) made; and its
+// setup dialog in a window of its own.
 
 #include <cstdlib>
 #include <iostream>
@@ -73,9 +74,10 @@ int RunOn(Display& display, Places& places, std::string_view commandLine,
   return 0;
 }
 
-int RunOwnWindow(const talvora::TalvoraOptions& options, Places& places) {
+int RunOwnWindow(const talvora::TalvoraOptions& options, bool setup, Places& places) {
   talvora::SdlWindowRequest request;
-  request.fullScreen = options.target == talvora::DisplayTarget::kFullScreen;
+  // The setup dialog makes the window its own once it knows its size.
+  request.fullScreen = !setup && options.target == talvora::DisplayTarget::kFullScreen;
   request.width = options.windowWidth;
   request.height = options.windowHeight;
   std::string error;
@@ -111,11 +113,12 @@ int main(int argc, char** argv) {
     return kUsageErrorStatus;
   }
   const talvora::TalvoraOptions& options = *parsed.options;
-  const bool ownWindow = options.target != talvora::DisplayTarget::kX11Window;
-  switch (talvora::DecideStartup(options.moduleCommandLine).mode) {
+  const talvora::StartupMode mode = talvora::DecideStartup(options.moduleCommandLine).mode;
+  const bool setup = mode == talvora::StartupMode::kSetup;
+  // The setup dialog is a window of its own, whatever window was named.
+  const bool ownWindow = setup || options.target != talvora::DisplayTarget::kX11Window;
+  switch (mode) {
     case talvora::StartupMode::kSetup:
-      std::cout << "talvora: the setup dialog is not available yet\n";
-      return 0;
     case talvora::StartupMode::kFullScreen:
       break;
     case talvora::StartupMode::kPreview:
@@ -128,5 +131,5 @@ int main(int argc, char** argv) {
       return 0;
   }
   Places places(options);
-  return ownWindow ? RunOwnWindow(options, places) : RunInX11Window(options, places);
+  return ownWindow ? RunOwnWindow(options, setup, places) : RunInX11Window(options, places);
 }

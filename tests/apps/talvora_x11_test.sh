@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # talvora on an X display, run as a user and as XScreenSaver run it: full
-# screen ends on a key, drawing into a foreign window ends when killed, and a
-# window of our own has the size asked for. Without a display it runs itself
+# screen ends on a key, drawing into a foreign window ends when killed, a
+# window of our own has the size asked for, and /c shows the setup dialog. Without a display it runs itself
 # under Xvfb. TALVORA_SHOTS=DIR keeps the screenshots.
 # usage: talvora_x11_test.sh PATH/TO/talvora PATH/TO/x11_test_window
 set -uo pipefail
@@ -147,8 +147,70 @@ kill -TERM "$pid"
 wait_exit "$pid" 3
 check "closing the window ends it" 0 "$?"
 
-check "/c says setup is not there yet" "talvora: the setup dialog is not available yet" \
-  "$("$talvora" "${places[@]}" /c)"
+# The setup dialog: a borderless window of the dialog's outer frame, centred, named for the task
+# bar, with the credits drawn over it. The store is the default one under XDG_CONFIG_HOME.
+config=$work/config
+default_store=$config/talvora/settings.reg
+dialog_places=(--drive-c "$work/drive_c" --program-dir "$work")
+setup_title='Vudavev Arura Talvora - Rizeda98 Screen Saver'
+# The setup's client area is 591 x 305, the credits' 382 x 258, each in a frame 3 pixels wide
+# with 22 above the client area; the credits lie centred over the setup.
+setup_size=597x330
+read -r screen_width screen_height <<<"$(xdotool getdisplaygeometry)"
+setup_x=$(((screen_width - 597) / 2))
+setup_y=$(((screen_height - 330) / 2))
+credits_x=$((setup_x + (597 - 388) / 2))
+credits_y=$((setup_y + (330 - 283) / 2))
+
+# Navy pixels of the window below its own caption bar: a dialog's caption drawn over it.
+navy_below_caption() {  # navy_below_caption FILE.png
+  convert "$1" -crop "597x300+$setup_x+$((setup_y + 30))" +repage \
+    -fill black +opaque 'rgb(0,0,128)' -fill white -opaque 'rgb(0,0,128)' \
+    -format '%[fx:round(mean*w*h)]' info:
+}
+stored_saver() {  # stored_saver: "yes" when the default store holds a Saver value
+  if grep -q '^"Saver"=' "$default_store" 2>/dev/null; then echo yes; else echo no; fi
+}
+
+XDG_CONFIG_HOME=$config "$talvora" "${dialog_places[@]}" /c &
+pid=$!
+children+=("$pid")
+window=$(timeout 10 xdotool search --sync --name "^$setup_title\$" | head -1)
+sleep 1
+check "/c opens the setup dialog's window" "$setup_title" "$(xdotool getwindowname "$window")"
+check "/c: the window is the dialog's outer frame" "$setup_size" \
+  "$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')"
+check "/c: the window is centred" "$setup_x,$setup_y" \
+  "$(xdotool getwindowgeometry "$window" | sed -n 's/.*Position: \([0-9]*,[0-9]*\).*/\1/p')"
+import -window root "$shots/setup.png"
+check_range "/c: only the setup dialog shows" 0 49 "$(navy_below_caption "$shots/setup.png")"
+xdotool key Escape
+sleep 1
+import -window root "$shots/setup-credits.png"
+check_range "/c: Escape opens the credits over the setup" 2000 100000 \
+  "$(navy_below_caption "$shots/setup-credits.png")"
+# The credits' close box: 16 x 14 pixels, 5 below the window's top and 21 left of its right.
+xdotool mousemove $((credits_x + 388 - 13)) $((credits_y + 12)) click 1
+sleep 1
+import -window root "$shots/setup-closed.png"
+check_range "/c: the close box closes the credits" 0 49 \
+  "$(navy_below_caption "$shots/setup-closed.png")"
+check "/c: the setup stays" yes "$(running "$pid")"
+# Cancelar: centred at (433, 298) in the window.
+xdotool mousemove $((setup_x + 433)) $((setup_y + 298)) click 1
+wait_exit "$pid" 3
+check "/c: Cancelar ends it" 0 "$?"
+check "/c: Cancelar stores nothing" no "$(stored_saver)"
+
+XDG_CONFIG_HOME=$config "$talvora" "${dialog_places[@]}" /c &
+pid=$!
+children+=("$pid")
+timeout 10 xdotool search --sync --name "^$setup_title\$" >/dev/null
+sleep 1
+xdotool key Return
+wait_exit "$pid" 3
+check "/c: Return is OK and ends it" 0 "$?"
+check "/c: OK stores the choices" yes "$(stored_saver)"
 "$talvora" -window-id nonsense 2>/dev/null
 check "a bad window id is a usage error" 2 "$?"
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <ostream>
 
 #include "common/utf8_path.h"
@@ -14,7 +15,9 @@
 #include "platform/fake/memory_registry.h"
 #include "platform/posix/drive_folder_paths.h"
 #include "platform/posix/ini_file_profile.h"
+#include "runtime/forms/drawn_desktop.h"
 #include "runtime/forms/form.h"
+#include "runtime/forms/window_frame.h"
 #include "settings/settings_location.h"
 #include "tests/support/temp_folder.h"
 
@@ -35,7 +38,17 @@ class ScriptedDisplay final : public LiveDisplay {
   ScriptedDisplay(VirtualClock& clock, int width, int height, std::deque<TimedEvent> script)
       : clock_(clock), width_(width), height_(height), script_(std::move(script)) {}
 
+  // Adds events to come, after those scripted for the same time.
+  void Push(const std::vector<TimedEvent>& events) {
+    for (const TimedEvent& event : events) {
+      const auto later = std::ranges::find_if(
+          script_, [&](const TimedEvent& scripted) { return scripted.ms > event.ms; });
+      script_.insert(later, event);
+    }
+  }
+
   std::vector<DisplayEvent> WaitForEvents(std::int64_t timeoutMs) override {
+    if (beforeWait) beforeWait();
     waits.push_back(timeoutMs);
     const std::int64_t now = clock_.NowMs();
     if (script_.empty() || (timeoutMs >= 0 && script_.front().ms > now + timeoutMs)) {
@@ -64,6 +77,19 @@ class ScriptedDisplay final : public LiveDisplay {
         {width, height,
          static_cast<int>(std::ranges::count_if(pixels, [](std::uint32_t p) { return p != 0; })),
          clock_.NowMs()});
+    lastFrame.assign(pixels.begin(), pixels.end());
+  }
+  void ShowAsDialogWindow(const DialogWindowRequest& request) override {
+    dialogWindow = request;
+    width_ = request.width;
+    height_ = request.height;
+  }
+  void SetDragArea(const DisplayRect& area) override { dragArea = area; }
+  void SetPointer(const PointerImage* image) override {
+    pointers.push_back(image != nullptr ? std::optional(*image) : std::nullopt);
+  }
+  std::uint32_t LastFrameAt(int x, int y) const {
+    return lastFrame[static_cast<std::size_t>(y * width_ + x)];
   }
 
   struct Frame {
@@ -74,6 +100,11 @@ class ScriptedDisplay final : public LiveDisplay {
   };
   std::vector<std::int64_t> waits;
   std::vector<Frame> frames;
+  std::vector<std::uint32_t> lastFrame;
+  std::optional<DialogWindowRequest> dialogWindow;
+  std::optional<DisplayRect> dragArea;
+  std::vector<std::optional<PointerImage>> pointers;  // nullopt: the system's arrow
+  std::function<void()> beforeWait;
 
  private:
   VirtualClock& clock_;
@@ -91,16 +122,19 @@ struct RunCase {
   friend std::ostream& operator<<(std::ostream& out, const RunCase& c) { return out << c.name; }
 };
 
-class LiveSessionTest : public ::testing::TestWithParam<RunCase> {
+class LiveSessionFixture : public ::testing::Test {
  protected:
   static constexpr int kWidth = 320;
   static constexpr int kHeight = 200;
 
-  void Run(const char* commandLine, const std::vector<TimedEvent>& script) {
+  // Runs the session to its end; `beforeWait` sees it each time it waits.
+  void Run(const char* commandLine, const std::vector<TimedEvent>& script,
+           const std::function<void(LiveSession&)>& beforeWait = {}) {
     display_.emplace(clock_, kWidth, kHeight, std::deque<TimedEvent>(script.begin(), script.end()));
     LiveServices services{clock_,   registry_, profile_,  paths_, text_,
                           desktop_, desktop_,  *display_, shell_, files_};
     LiveSession session(services, "c:\\talvora");
+    if (beforeWait) display_->beforeWait = [&] { beforeWait(session); };
     session.Start(commandLine, 0x3000);
     session.Run();
     runMode_ = session.Process().RunMode;
@@ -120,10 +154,16 @@ class LiveSessionTest : public ::testing::TestWithParam<RunCase> {
   std::int32_t runMode_ = 0;
 };
 
+class LiveSessionTest : public LiveSessionFixture, public ::testing::WithParamInterface<RunCase> {};
+
 TEST_P(LiveSessionTest, EndsWhenTheSaverWindowUnloads) {
   desktop_.SetOtherWindowsClientSize(kWidth, kHeight);
   Run(GetParam().commandLine, GetParam().script);
   EXPECT_EQ(clock_.NowMs(), GetParam().endsAtMs);
+  // The saver's display stays as it was opened, its pointer the saver's.
+  EXPECT_FALSE(display_->dialogWindow);
+  EXPECT_FALSE(display_->dragArea);
+  EXPECT_TRUE(display_->pointers.empty());
 }
 
 const DisplayEvent kKey{.kind = Kind::kKeyDown, .keyCode = 'A'};
@@ -198,6 +238,187 @@ TEST_F(LiveSessionTest, ASwitchWithoutAWindowNeitherWaitsNorPresents) {
   EXPECT_TRUE(display_->waits.empty());
   EXPECT_TRUE(display_->frames.empty());
 }
+
+// The setup dialog's window: the dialog's client area sits inside the frame
+// drawn around it.
+constexpr int kSetupClientWidth = 591;
+constexpr int kSetupClientHeight = 305;
+constexpr int kSetupWidth = kSetupClientWidth + 2 * kDialogFrameBorder;
+constexpr int kSetupHeight = kSetupClientHeight + kDialogFrameTop + kDialogFrameBorder;
+constexpr const char* kSetupCaption = "Vudavev Arura Talvora - Rizeda98 Screen Saver";
+constexpr int kEscape = 0x1B;
+constexpr int kReturn = 0x0D;
+
+struct WindowPoint {
+  int x;
+  int y;
+};
+// The centre of a setup button laid out at those twips, in window pixels.
+WindowPoint SetupButtonCentre(int left, int top, int width, int height) {
+  return {kDialogFrameBorder + (left + width / 2) / kTwipsPerPixel,
+          kDialogFrameTop + (top + height / 2) / kTwipsPerPixel};
+}
+const WindowPoint kCredits = SetupButtonCentre(3720, 3840, 1515, 615);
+const WindowPoint kCancel = SetupButtonCentre(5700, 3840, 1515, 615);
+
+// A left click as the display reports it: the press, the release, the click.
+std::vector<TimedEvent> ClickAt(std::int64_t ms, WindowPoint at) {
+  const double x = at.x;
+  const double y = at.y;
+  return {{ms, {.kind = Kind::kMouseMove, .x = x, .y = y}},
+          {ms, {.kind = Kind::kMouseDown, .button = kLeftButtonMask, .x = x, .y = y}},
+          {ms, {.kind = Kind::kMouseUp, .button = kLeftButtonMask, .x = x, .y = y}},
+          {ms, {.kind = Kind::kClick}}};
+}
+// A control key: its key down, then its character.
+std::vector<TimedEvent> KeyAt(std::int64_t ms, int key) {
+  return {{ms, {.kind = Kind::kKeyDown, .keyCode = key}},
+          {ms, {.kind = Kind::kKeyPress, .character = key}}};
+}
+std::vector<TimedEvent> CloseAt(std::int64_t ms) { return {{ms, kClose}}; }
+
+std::vector<TimedEvent> Joined(std::initializer_list<std::vector<TimedEvent>> parts) {
+  std::vector<TimedEvent> all;
+  for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+class LiveSetupFixture : public LiveSessionFixture {
+ protected:
+  // Runs "/c", noting the dialog in front each time the session waits, as
+  // each change of it; `react` may add input then.
+  void RunSetup(const std::vector<TimedEvent>& script,
+                const std::function<void(const Form&)>& react = {}) {
+    Run("/c", script, [&](LiveSession& session) {
+      const Form* active = session.Runtime().ActiveForm();
+      if (active == nullptr) return;
+      if (fronts_.empty() || fronts_.back() != active->Name()) {
+        fronts_.emplace_back(active->Name());
+        if (react) react(*active);
+      }
+    });
+  }
+
+  bool SaverStored() const {
+    return registry_.Stored(RegistryRoot::kLocalMachine, kSettingsKey, "Saver") != nullptr;
+  }
+
+  std::vector<std::string> fronts_;
+};
+
+class LiveSetupTest : public LiveSetupFixture {};
+
+TEST_F(LiveSetupTest, OpensABorderlessWindowOfTheDialogsOuterSizeMovedByItsCaption) {
+  RunSetup(CloseAt(100));
+  EXPECT_EQ(runMode_, 0);
+  ASSERT_TRUE(display_->dialogWindow);
+  EXPECT_EQ(*display_->dialogWindow,
+            (DialogWindowRequest{kSetupWidth, kSetupHeight, kSetupCaption}));
+  const PixelRect closeBox = DialogCloseBox({0, 0, kSetupWidth, kSetupHeight});
+  EXPECT_EQ(display_->dragArea,
+            (DisplayRect{kDialogFrameBorder, kDialogFrameBorder, closeBox.left - kDialogFrameBorder,
+                         kDialogCaptionHeight}));
+  ASSERT_FALSE(display_->frames.empty());
+  for (const auto& frame : display_->frames) {
+    EXPECT_EQ(frame.width, kSetupWidth);
+    EXPECT_EQ(frame.height, kSetupHeight);
+  }
+  // The drawn frame: the active caption bar's navy left of the title.
+  EXPECT_EQ(display_->LastFrameAt(kDialogFrameBorder + 1, kDialogFrameBorder + 9), 0x000080u);
+  // The setup dialog fills the window: no desktop shows.
+  EXPECT_EQ(std::ranges::count(display_->lastFrame, 0x008080u), 0);
+  EXPECT_EQ(display_->pointers, (std::vector<std::optional<PointerImage>>{std::nullopt}));
+  EXPECT_EQ(clock_.NowMs(), 100);
+  EXPECT_FALSE(SaverStored());
+}
+
+TEST_F(LiveSetupTest, TheCreditsCloseBoxClosesThem) {
+  RunSetup(ClickAt(100, kCredits), [&](const Form& front) {
+    if (front.Name() != "frmAbout") return;
+    const PixelRect box = DialogCloseBox(DrawnDesktop::WindowBounds(front));
+    const std::int64_t now = clock_.NowMs();
+    display_->Push(ClickAt(now + 100, {box.left + box.width / 2, box.top + box.height / 2}));
+    display_->Push(CloseAt(now + 200));
+  });
+  EXPECT_EQ(fronts_, (std::vector<std::string>{"SetupForm", "frmAbout", "SetupForm"}));
+  EXPECT_EQ(clock_.NowMs(), 300);
+  EXPECT_FALSE(SaverStored());
+}
+
+TEST_F(LiveSetupTest, TheHandShowsOverACreditsLink) {
+  RunSetup(KeyAt(100, kEscape), [&](const Form& front) {
+    if (front.Name() != "frmAbout") return;
+    const PixelRect client = front.ScreenBounds();
+    const auto link = front.ControlBounds("lblDescription(2)");
+    ASSERT_TRUE(link);
+    const std::int64_t now = clock_.NowMs();
+    display_->Push({{now + 100, Move(client.left + link->left + link->width / 2,
+                                     client.top + link->top + link->height / 2)},
+                    {now + 200, Move(client.left + 1, client.top + 1)}});
+    display_->Push(CloseAt(now + 300));
+  });
+  ASSERT_EQ(display_->pointers.size(), 3u);
+  EXPECT_FALSE(display_->pointers[0]);
+  ASSERT_TRUE(display_->pointers[1]);
+  const PointerImage& hand = *display_->pointers[1];
+  EXPECT_EQ(hand.width, 32);
+  EXPECT_EQ(hand.height, 32);
+  EXPECT_EQ(hand.hotX, 13);
+  EXPECT_EQ(hand.hotY, 9);
+  EXPECT_EQ(hand.mask.size(), 32u * 32u);
+  // The glove's outline and fill: some pixels painted, others left clear.
+  EXPECT_GT(std::ranges::count(hand.mask, false), 0);
+  EXPECT_GT(std::ranges::count(hand.mask, true), 0);
+  EXPECT_FALSE(display_->pointers[2]);
+}
+
+struct SetupCase {
+  const char* name;
+  std::vector<TimedEvent> script;
+  std::vector<std::string> fronts;  // the dialog in front, as it changes
+  std::int64_t endsAtMs;
+  bool stored;  // the settings were written
+
+  friend std::ostream& operator<<(std::ostream& out, const SetupCase& c) { return out << c.name; }
+};
+
+class LiveSetupInputTest : public LiveSetupFixture,
+                           public ::testing::WithParamInterface<SetupCase> {};
+
+TEST_P(LiveSetupInputTest, ReachesTheDialogInFront) {
+  RunSetup(GetParam().script);
+  EXPECT_EQ(fronts_, GetParam().fronts);
+  EXPECT_EQ(clock_.NowMs(), GetParam().endsAtMs);
+  EXPECT_EQ(SaverStored(), GetParam().stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, LiveSetupInputTest,
+    ::testing::Values(
+        SetupCase{"ACreditsClickOpensThem",
+                  Joined({ClickAt(100, kCredits), CloseAt(200)}),
+                  {"SetupForm", "frmAbout"},
+                  200,
+                  false},
+        // The credits' OK stores the settings it read.
+        SetupCase{"EscapeOpensTheCreditsReturnClosesThem",
+                  Joined({KeyAt(100, kEscape), KeyAt(200, kReturn), CloseAt(300)}),
+                  {"SetupForm", "frmAbout", "SetupForm"},
+                  300,
+                  true},
+        SetupCase{"ClosingTheWindowClosesEveryDialogAndStoresNothing",
+                  Joined({KeyAt(100, kEscape), CloseAt(200)}),
+                  {"SetupForm", "frmAbout"},
+                  200,
+                  false},
+        SetupCase{"ReturnStoresTheChoices", KeyAt(100, kReturn), {"SetupForm"}, 100, true},
+        SetupCase{"CancelStoresNothing", ClickAt(100, kCancel), {"SetupForm"}, 100, false},
+        SetupCase{"ACaptionClickIsNotTheDialogs",
+                  Joined({ClickAt(100, {kSetupWidth / 2, kDialogFrameBorder + 5}), CloseAt(200)}),
+                  {"SetupForm"},
+                  200,
+                  false}),
+    ::testing::PrintToStringParamName());
 
 }  // namespace
 }  // namespace talvora

@@ -5,6 +5,7 @@
 //   talvora_scr_probe fullscreen SCR SHOT.bmp
 //   talvora_scr_probe mouse SCR 0|1
 //   talvora_scr_probe version SCR
+//   talvora_scr_probe setup SCR cancel|ok SHOT.bmp
 //
 // Every wait is bounded; a saver left running at the end is terminated.
 
@@ -17,6 +18,8 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <optional>
@@ -123,19 +126,24 @@ DWORD ProcessOf(HWND window) {
 
 struct WindowSearch {
   DWORD process = 0;
+  HWND except = nullptr;
   HWND found = nullptr;
 };
 
 BOOL CALLBACK MatchProcess(HWND window, LPARAM lParam) {
   auto* search = reinterpret_cast<WindowSearch*>(lParam);
-  if (ProcessOf(window) != search->process || !IsWindowVisible(window)) return TRUE;
+  if (ProcessOf(window) != search->process || !IsWindowVisible(window) ||
+      window == search->except) {
+    return TRUE;
+  }
   search->found = window;
   return FALSE;
 }
 
-// A visible window of the process: a child of `parent`, or a top-level one.
-HWND FindWindowOf(DWORD process, HWND parent) {
-  WindowSearch search{process, nullptr};
+// A visible window of the process: a child of `parent`, or a top-level one
+// other than `except`.
+HWND FindWindowOf(DWORD process, HWND parent, HWND except = nullptr) {
+  WindowSearch search{process, except, nullptr};
   if (parent != nullptr) {
     EnumChildWindows(parent, MatchProcess, reinterpret_cast<LPARAM>(&search));
   } else {
@@ -144,11 +152,11 @@ HWND FindWindowOf(DWORD process, HWND parent) {
   return search.found;
 }
 
-HWND WaitForWindow(const SaverProcess& saver, HWND parent) {
+HWND WaitForWindow(const SaverProcess& saver, HWND parent, HWND except = nullptr) {
   HWND window = nullptr;
   WaitFor(
       [&] {
-        window = FindWindowOf(saver.Id(), parent);
+        window = FindWindowOf(saver.Id(), parent, except);
         return window != nullptr || !saver.Running();
       },
       kWindowTimeout);
@@ -236,7 +244,7 @@ void SendKey(HWND window, WORD virtualKey) {
         return GetForegroundWindow() == window;
       },
       kEndTimeout);
-  Check(GetForegroundWindow() == window, "the saver's window has the keyboard");
+  Check(GetForegroundWindow() == window, "the window has the keyboard");
   std::vector<INPUT> inputs(2);
   inputs[0].type = INPUT_KEYBOARD;
   inputs[0].ki.wVk = virtualKey;
@@ -482,8 +490,203 @@ int CheckVersion(const std::string& scr) {
   return failures == 0 ? 0 : 1;
 }
 
+// The settings key, taken away before and after a run of the setup dialog
+// so that what the run finds there is what the dialog wrote.
+class FreshSettings {
+ public:
+  FreshSettings() { Clear(); }
+  ~FreshSettings() { Clear(); }
+  FreshSettings(const FreshSettings&) = delete;
+  FreshSettings& operator=(const FreshSettings&) = delete;
+
+  static void Clear() { RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSettingsKey); }
+};
+
+std::optional<std::string> StoredSetting(const std::string& name) {
+  char value[256] = {};
+  DWORD size = sizeof value - 1;
+  if (RegGetValueA(HKEY_LOCAL_MACHINE, kSettingsKey, name.c_str(), RRF_RT_REG_SZ, nullptr, value,
+                   &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return std::string(value);
+}
+
+void CheckStored(const std::string& name, const std::optional<std::string>& expected) {
+  const std::optional<std::string> stored = StoredSetting(name);
+  Check(stored == expected, name + " in the registry is " +
+                                (stored ? "\"" + *stored + "\"" : std::string("missing")) +
+                                (expected ? ", \"" + *expected + "\" expected" : ""));
+}
+
+std::string CaptionOf(HWND window) {
+  char caption[128] = {};
+  GetWindowTextA(window, caption, sizeof caption);
+  return caption;
+}
+
+SIZE ClientSize(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  return {client.right, client.bottom};
+}
+
+RECT WorkArea() {
+  RECT area{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  return area;
+}
+
+// A dialog's window: its caption, client size and frame.
+void CheckDialogWindow(HWND window, const std::string& caption, SIZE client) {
+  Check(CaptionOf(window) == caption, "the caption is \"" + CaptionOf(window) + "\"");
+  const SIZE size = ClientSize(window);
+  Check(size.cx == client.cx && size.cy == client.cy,
+        "the client area is " + std::to_string(size.cx) + " x " + std::to_string(size.cy));
+  const LONG style = GetWindowLongA(window, GWL_STYLE);
+  Check((style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU) != 0,
+        "it has a title bar with a close box");
+  Check((style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)) == 0,
+        "it has no minimise or maximise box and cannot be resized");
+  Check((GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME) != 0, "it has a dialog frame");
+}
+
+void CheckCentred(HWND window, const RECT& area) {
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  const int spareLeft = bounds.left - area.left;
+  const int spareRight = area.right - bounds.right;
+  const int spareTop = bounds.top - area.top;
+  const int spareBottom = area.bottom - bounds.bottom;
+  Check(std::abs(spareLeft - spareRight) <= 1 && std::abs(spareTop - spareBottom) <= 1,
+        "the window " + Describe(bounds) + " is centred in " + Describe(area));
+}
+
+HCURSOR CursorShown() {
+  CURSORINFO info{};
+  info.cbSize = sizeof info;
+  return GetCursorInfo(&info) ? info.hCursor : nullptr;
+}
+
+// Over the e-mail link the pointer is the hand, off the links the arrow.
+// Wine keeps a cursor's pixels with the process that made it, so only the
+// change of handle can be seen from here.
+void CheckLinkPointer(HWND credits) {
+  POINT plain{20, 240};  // the bare face below the separator, in client pixels
+  POINT link{300, 155};  // inside lblDescription(2)
+  ClientToScreen(credits, &plain);
+  ClientToScreen(credits, &link);
+  SetCursorPos(plain.x, plain.y);
+  Pause(milliseconds(300));
+  const HCURSOR arrow = CursorShown();
+  SetCursorPos(link.x, link.y);
+  Check(WaitFor([&] { return CursorShown() != arrow; }, kEndTimeout),
+        "over a link the pointer changes to the hand");
+  SetCursorPos(plain.x, plain.y);
+  Check(WaitFor([&] { return CursorShown() == arrow; }, kEndTimeout),
+        "off the links it is the arrow again");
+}
+
+// The credits box opens from the setup dialog with Escape, modal over it,
+// and closes with Enter.
+void CheckCredits(const SaverProcess& saver, HWND setup, const std::string& shot) {
+  SendKey(setup, VK_ESCAPE);
+  const HWND credits = WaitForWindow(saver, nullptr, setup);
+  Check(credits != nullptr, "Escape opens a second window");
+  if (credits == nullptr) return;
+  CheckDialogWindow(credits,
+                    "Cr\xe9"
+                    "ditos",
+                    {382, 258});
+  CheckCentred(credits, WorkArea());
+  Check(GetWindow(credits, GW_OWNER) == setup, "the setup dialog owns it");
+  Check(IsWindowEnabled(setup) == FALSE, "the setup dialog takes no input meanwhile");
+  CheckLinkPointer(credits);
+  Pause(milliseconds(300));
+  WriteBmp(CaptureScreen(VirtualScreen()), shot);
+  SendKey(credits, VK_RETURN);
+  Check(WaitFor([&] { return IsWindow(credits) == FALSE; }, kEndTimeout),
+        "Enter closes the credits box");
+  Check(WaitFor([&] { return IsWindowEnabled(setup) != FALSE; }, kEndTimeout),
+        "the setup dialog takes input again");
+  Check(saver.Running(), "the setup dialog stays up");
+}
+
+// Wine hands captioned windows to the X window manager, which draws their
+// frames and takes them off the screen. Xvfb has none: the screen would show
+// the client areas only, and each closing window would wait two seconds for
+// it. Unmanaged, Wine does both itself, as Windows does.
+class UnmanagedWindows {
+ public:
+  UnmanagedWindows() { SetManaged("N"); }
+  ~UnmanagedWindows() { SetManaged(nullptr); }
+  UnmanagedWindows(const UnmanagedWindows&) = delete;
+  UnmanagedWindows& operator=(const UnmanagedWindows&) = delete;
+
+ private:
+  static void SetManaged(const char* value) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\X11 Driver", 0, nullptr, 0,
+                        KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+      return;
+    }
+    if (value == nullptr) {
+      RegDeleteValueA(key, "Managed");
+    } else {
+      RegSetValueExA(key, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                     static_cast<DWORD>(std::strlen(value) + 1));
+    }
+    RegCloseKey(key);
+  }
+};
+
+// "/c": the setup dialog, closed from its title bar (nothing stored) or
+// with OK (Enter: its choices stored).
+int CheckSetup(const std::string& scr, const std::string& action, const std::string& shot) {
+  const FreshSettings fresh;
+  const UnmanagedWindows unmanaged;
+  SaverProcess saver(scr, "/c");
+  Check(saver.Started(), "Talvora.scr /c starts");
+  if (!saver.Started()) return 1;
+  const HWND setup = WaitForWindow(saver, nullptr);
+  Check(setup != nullptr, "the setup dialog's window appears");
+  if (setup == nullptr) return 1;
+  CheckDialogWindow(setup, "Vudavev Arura Talvora - Rizeda98 Screen Saver", {591, 305});
+  CheckCentred(setup, WorkArea());
+  Check(GetWindow(setup, GW_OWNER) == nullptr &&
+            (GetWindowLongA(setup, GWL_EXSTYLE) & WS_EX_APPWINDOW) != 0,
+        "it has a taskbar button of its own");
+  Check(IsWindowEnabled(setup) != FALSE, "it takes input");
+
+  if (action == "cancel") {
+    Pause(milliseconds(800));
+    const Capture shown = CaptureScreen(VirtualScreen());
+    WriteBmp(shown, shot);
+    RECT client{};
+    GetClientRect(setup, &client);
+    MapWindowPoints(setup, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const double face = ShareOf(CaptureScreen(client), 0xC0C0C0);
+    Check(face > 0.5, "the client area shows the dialog's face (" + std::to_string(face * 100) +
+                          "% button face), kept in " + shot);
+    PostMessageA(setup, WM_CLOSE, 0, 0);
+    Check(saver.EndsWithin(kFullScreenEndTimeout), "closing the window ends the process");
+    CheckStored("Saver", std::nullopt);
+  } else {
+    CheckCredits(saver, setup, shot);
+    // The credits box stores the settings on its own OK; OK here must too.
+    FreshSettings::Clear();
+    SendKey(setup, VK_RETURN);
+    Check(saver.EndsWithin(kFullScreenEndTimeout), "Enter presses OK, which ends the process");
+    CheckStored("Saver", "1");
+    CheckStored("Tela", " 0");
+  }
+  return failures == 0 ? 0 : 1;
+}
+
 int Usage() {
-  std::puts("usage: talvora_scr_probe preview|fullscreen|mouse|version SCR [SHOT.bmp|0|1]");
+  std::puts(
+      "usage: talvora_scr_probe preview|fullscreen|mouse|version|setup SCR "
+      "[SHOT.bmp|0|1|cancel|ok SHOT.bmp]");
   return 2;
 }
 
@@ -500,5 +703,8 @@ int main(int argc, char** argv) {
   if (arguments.size() < 3) return talvora::Usage();
   if (check == "fullscreen") return talvora::CheckFullScreen(scr, arguments[2]);
   if (check == "mouse") return talvora::CheckMouse(scr, arguments[2]);
+  if (check == "setup" && arguments.size() > 3) {
+    return talvora::CheckSetup(scr, arguments[2], arguments[3]);
+  }
   return talvora::Usage();
 }

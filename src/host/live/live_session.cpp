@@ -1,26 +1,57 @@
 #include "host/live/live_session.h"
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
+#include "runtime/forms/window_frame.h"
 #include "runtime/graphics/surface.h"
 
 namespace talvora {
 namespace {
 
-// The form input goes to: the last loaded form that is visible.
-Form* ActiveForm(const FormsRuntime& runtime) {
-  const auto& forms = runtime.LoadedForms();
-  for (auto form = forms.rbegin(); form != forms.rend(); ++form) {
-    if ((*form)->Visible()) return *form;
-  }
-  return nullptr;
-}
+// Around a dialog smaller than the window, the desktop's teal.
+constexpr Pixel kDesktopBackground = 0x008080;
 
 // How long to wait for input: until the next timer is due, or for good.
 std::int64_t WaitLimit(const FormsRuntime& runtime) {
   const std::int64_t due = runtime.NextDueMs();
   if (due < 0) return -1;
   return std::max<std::int64_t>(0, due - runtime.Now());
+}
+
+int PixelOf(double coordinate) { return static_cast<int>(std::floor(coordinate)); }
+
+// A cursor's pictures as the display takes them: true for white.
+PointerImage PointerImageOf(const CursorPicture& cursor) {
+  PointerImage pointer;
+  pointer.width = cursor.image.Width();
+  pointer.height = cursor.image.Height();
+  pointer.hotX = cursor.hotX;
+  pointer.hotY = cursor.hotY;
+  for (int y = 0; y < pointer.height; ++y) {
+    for (int x = 0; x < pointer.width; ++x) {
+      pointer.mask.push_back(cursor.mask.At(x, y) == kWhite);
+      pointer.image.push_back(cursor.image.At(x, y) == kWhite);
+    }
+  }
+  return pointer;
+}
+
+// Where dragging moves a window with that outer rectangle: its caption bar
+// left of the close box.
+DisplayRect CaptionDragArea(const PixelRect& outer) {
+  const PixelRect closeBox = DialogCloseBox(outer);
+  const int left = outer.left + kDialogFrameBorder;
+  return {left, outer.top + kDialogFrameBorder, closeBox.left - left, kDialogCaptionHeight};
+}
+
+void RaiseKey(Form& form, const DisplayEvent& event) {
+  if (event.kind == DisplayEvent::Kind::kKeyDown) {
+    form.RaiseKeyDown(event.keyCode, event.shift);
+  } else {
+    form.RaiseKeyPress(event.character);
+  }
 }
 
 }  // namespace
@@ -39,9 +70,31 @@ LiveSession::LiveSession(LiveServices& services, std::string programDir)
 LiveSession::~LiveSession() { runtime_.SetEventPump(nullptr); }
 
 void LiveSession::Start(std::string_view commandLine, WindowHandle saverHandle) {
+  if (DecideStartup(commandLine).mode == StartupMode::kSetup) {
+    dialogPictures_ = MakeDialogPictures();
+    hand_ = PointerImageOf(dialogPictures_.hand);
+    dialogs_.emplace(runtime_,
+                     PixelRect{0, 0, services_.display.Width(), services_.display.Height()});
+  }
   started_ = StartUp(environment_, commandLine, saverHandle);
+  if (started_.setup && started_.setup->Loaded()) ShowSetupWindow(*started_.setup);
   runtime_.PaintInvalidated();
   if (runtime_.AnyFormLoaded()) Present();
+}
+
+// The window is the setup dialog's outer frame: the dialog fills it, and the
+// smaller dialogs it opens are placed centred over it.
+void LiveSession::ShowSetupWindow(Form& setup) {
+  const PixelRect client = setup.ScreenBounds();
+  PixelRect outer = DialogFrameAround({0, 0, client.width, client.height});
+  setup.MoveWindow({-outer.left, -outer.top, client.width, client.height});
+  outer.left = 0;
+  outer.top = 0;
+  dialogs_->SetScreen(outer);
+  LiveDisplay& display = services_.display;
+  display.ShowAsDialogWindow({outer.width, outer.height, setup.Caption()});
+  display.SetDragArea(CaptionDragArea(outer));
+  display.SetPointer(nullptr);
 }
 
 void LiveSession::Run() {
@@ -63,6 +116,10 @@ bool LiveSession::PumpOnce() {
 }
 
 void LiveSession::Deliver(const DisplayEvent& event) {
+  if (dialogs_) {
+    DeliverToDialogs(event);
+    return;
+  }
   using Kind = DisplayEvent::Kind;
   if (event.kind == Kind::kResize) {
     // The saver window fills the drawing area it was sized to at start-up.
@@ -71,14 +128,12 @@ void LiveSession::Deliver(const DisplayEvent& event) {
     }
     return;
   }
-  Form* form = ActiveForm(runtime_);
+  Form* form = runtime_.ActiveForm();
   if (form == nullptr) return;
   switch (event.kind) {
     case Kind::kKeyDown:
-      form->RaiseKeyDown(event.keyCode, event.shift);
-      break;
     case Kind::kKeyPress:
-      form->RaiseKeyPress(event.character);
+      RaiseKey(*form, event);
       break;
     case Kind::kMouseMove:
       form->RaiseMouseMove(event.button, event.shift, event.x, event.y);
@@ -105,11 +160,71 @@ void LiveSession::Deliver(const DisplayEvent& event) {
   }
 }
 
+// The mouse goes through the drawn window frames to the dialog in front;
+// keys go to that dialog.
+void LiveSession::DeliverToDialogs(const DisplayEvent& event) {
+  using Kind = DisplayEvent::Kind;
+  DrawnDesktop& dialogs = *dialogs_;
+  const int x = PixelOf(event.x);
+  const int y = PixelOf(event.y);
+  switch (event.kind) {
+    case Kind::kKeyDown:
+    case Kind::kKeyPress:
+      if (Form* form = runtime_.ActiveForm()) RaiseKey(*form, event);
+      break;
+    case Kind::kMouseMove:
+      dialogs.MouseMove(event.button, event.shift, x, y);
+      break;
+    case Kind::kMouseDown:
+      dialogs.MouseDown(event.button, event.shift, x, y);
+      break;
+    case Kind::kMouseUp:
+      dialogs.MouseUp(event.button, event.shift, x, y);
+      break;
+    case Kind::kClick:
+      dialogs.Click();
+      break;
+    case Kind::kDblClick:
+      dialogs.DblClick();
+      break;
+    case Kind::kClose:
+      CloseDialogs();
+      break;
+    case Kind::kResize:
+    case Kind::kExpose:
+      break;
+  }
+}
+
+// Closing the window closes every dialog in it, the one in front first; as
+// with each dialog's close box, nothing is stored.
+void LiveSession::CloseDialogs() {
+  const std::vector<Form*> forms = runtime_.LoadedForms();
+  for (auto form = forms.rbegin(); form != forms.rend(); ++form) {
+    if (!(*form)->Unload(UnloadMode::kUserClosed)) break;
+  }
+  runtime_.PaintInvalidated();
+}
+
+// The dialog in front picks the pointer, the hand over its links.
+void LiveSession::ShowPointer() {
+  const Form* form = runtime_.ActiveForm();
+  const MousePointer pointer = form != nullptr ? form->Pointer() : MousePointer::kDefault;
+  if (pointer == shownPointer_) return;
+  shownPointer_ = pointer;
+  services_.display.SetPointer(pointer == MousePointer::kHand ? &hand_ : nullptr);
+}
+
 void LiveSession::Present() {
   LiveDisplay& display = services_.display;
-  Surface screen(display.Width(), display.Height(), kBlack);
-  for (const Form* form : runtime_.LoadedForms()) {
-    if (form->Visible()) form->ComposeOnto(screen, 0, 0);
+  Surface screen(display.Width(), display.Height(), dialogs_ ? kDesktopBackground : kBlack);
+  if (dialogs_) {
+    dialogs_->Compose(screen);
+    ShowPointer();
+  } else {
+    for (const Form* form : runtime_.LoadedForms()) {
+      if (form->Visible()) form->ComposeOnto(screen, 0, 0);
+    }
   }
   display.Present(screen.Pixels(), screen.Width(), screen.Height());
 }

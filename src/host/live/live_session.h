@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,8 @@
 #include "host/saver_environment.h"
 #include "host/startup.h"
 #include "platform/live_display.h"
+#include "runtime/forms/drawn_desktop.h"
+#include "runtime/forms/form.h"
 #include "runtime/forms/forms_runtime.h"
 #include "runtime/text/text_renderer.h"
 
@@ -29,7 +32,9 @@ struct LiveServices {
 
 // The module run on real time on a live display: start it with a command
 // line, then run it until its last form unloads. It is the forms' event
-// pump, so a modal form runs on the same loop.
+// pump, so a modal form runs on the same loop. The saver's window is the
+// display; the setup dialog's display is a window the size of the dialog's
+// frame, drawn in it, with the dialogs it opens drawn centred over it.
 class LiveSession final : public EventPump {
  public:
   LiveSession(LiveServices& services, std::string programDir);
@@ -52,6 +57,10 @@ class LiveSession final : public EventPump {
 
  private:
   void Deliver(const DisplayEvent& event);
+  void DeliverToDialogs(const DisplayEvent& event);
+  void ShowSetupWindow(Form& setup);
+  void CloseDialogs();
+  void ShowPointer();
   void Present();
 
   LiveServices& services_;
@@ -61,6 +70,10 @@ class LiveSession final : public EventPump {
   RandomSource random_;
   ProcessState process_;
   SaverEnvironment environment_;
+  // The dialogs' window system, in setup mode only.
+  std::optional<DrawnDesktop> dialogs_;
+  PointerImage hand_;
+  MousePointer shownPointer_ = MousePointer::kDefault;
   StartupResult started_;
 };
 

@@ -11,6 +11,10 @@ namespace {
 
 constexpr char kWindowClass[] = "TalvoraFormWindow";
 constexpr char kDefaultTitle[] = "Talvora";
+constexpr WORD kArrowCursor = 32512;  // IDC_ARROW
+// A dialog frame that cannot be resized, with a caption and only a close box.
+constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kDialogExStyle = WS_EX_DLGMODALFRAME;
 
 // The forms' mouse buttons and shift keys, numbered as their events number them.
 constexpr int kLeftButton = 1;
@@ -44,9 +48,16 @@ void RegisterWindowClass(WNDPROC windowProc) {
   windowClass.lpfnWndProc = windowProc;
   windowClass.hInstance = ThisModule();
   windowClass.hIcon = LoadIconA(ThisModule(), MAKEINTRESOURCEA(FormWindow::kIconResource));
-  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(kArrowCursor));
   windowClass.lpszClassName = kWindowClass;
   RegisterClassA(&windowClass);
+}
+
+// The outer size of a dialog window whose client area is width x height.
+SIZE DialogWindowSize(int width, int height, DWORD exStyle) {
+  RECT outer{0, 0, width, height};
+  AdjustWindowRectEx(&outer, kDialogStyle, FALSE, exStyle);
+  return {outer.right - outer.left, outer.bottom - outer.top};
 }
 
 }  // namespace
@@ -58,9 +69,16 @@ FormWindow::FormWindow() {
                   nullptr, ThisModule(), this);
 }
 
-FormWindow::~FormWindow() {
-  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+FormWindow::FormWindow(Form& form, HWND owner, HCURSOR hand)
+    : form_(&form), framed_(true), hand_(hand) {
+  RegisterWindowClass(&FormWindow::WindowProc);
+  const DWORD exStyle = kDialogExStyle | (owner == nullptr ? WS_EX_APPWINDOW : 0);
+  const SIZE size = DialogWindowSize(form.Width(), form.Height(), exStyle);
+  CreateWindowExA(exStyle, kWindowClass, Utf8ToAnsi(form.Caption()).c_str(), kDialogStyle, 0, 0,
+                  size.cx, size.cy, owner, nullptr, ThisModule(), this);
 }
+
+FormWindow::~FormWindow() { Destroy(); }
 
 WindowHandle FormWindow::Handle() const { return FromHwnd(hwnd_); }
 
@@ -69,8 +87,12 @@ void FormWindow::Attach(Form& form) {
   if (!form.Caption().empty()) SetWindowTextA(hwnd_, Utf8ToAnsi(form.Caption()).c_str());
 }
 
+void FormWindow::Destroy() {
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+}
+
 void FormWindow::Present() {
-  if (hwnd_ == nullptr || form_ == nullptr || !form_->Loaded() || !form_->Visible()) return;
+  if (hwnd_ == nullptr || !FormTakesInput() || !form_->Visible()) return;
   RECT client{};
   GetClientRect(hwnd_, &client);
   const int width = static_cast<int>(client.right);
@@ -86,6 +108,20 @@ void FormWindow::Present() {
     Blit(dc);
     ReleaseDC(hwnd_, dc);
   }
+}
+
+HCURSOR FormWindow::PointerCursor() const {
+  if (hand_ != nullptr && form_ != nullptr && form_->Pointer() == MousePointer::kHand) return hand_;
+  return LoadCursorA(nullptr, MAKEINTRESOURCEA(kArrowCursor));
+}
+
+void FormWindow::ShowPointer() const {
+  POINT at{};
+  if (hwnd_ == nullptr || !GetCursorPos(&at) || WindowFromPoint(at) != hwnd_) return;
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  ScreenToClient(hwnd_, &at);
+  if (PtInRect(&client, at)) SetCursor(PointerCursor());
 }
 
 void FormWindow::Blit(HDC dc) const {
@@ -112,10 +148,19 @@ LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
   }
   auto* window = reinterpret_cast<FormWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (window == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
-  return window->Handle(message, wParam, lParam);
+  // A reaction may run a modal form's loop, or unload the form and so close
+  // this window, before it returns here.
+  ++window->depth_;
+  const LRESULT result = window->Handle(message, wParam, lParam);
+  --window->depth_;
+  return result;
 }
 
 LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (framed_) {
+    LRESULT result = 0;
+    if (HandleDialogMessage(message, wParam, lParam, result)) return result;
+  }
   if (HandleInput(message, wParam, lParam)) return 0;
   switch (message) {
     case WM_ERASEBKGND:
@@ -147,10 +192,63 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
+// What a dialog's window does besides what every form window does; false
+// for the messages it leaves to the rest.
+bool FormWindow::HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (message) {
+    case WM_MOVE:
+      // The form knows where its client area is, for its screen image.
+      if (form_ != nullptr) {
+        POINT origin{0, 0};
+        ClientToScreen(hwnd_, &origin);
+        form_->MoveWindow({origin.x, origin.y, form_->Width(), form_->Height()});
+      }
+      return false;
+    case WM_SETCURSOR:
+      if (LOWORD(lParam) != HTCLIENT || reinterpret_cast<HWND>(wParam) != hwnd_) return false;
+      SetCursor(PointerCursor());
+      result = TRUE;
+      return true;
+    case WM_SYSKEYDOWN:
+      // Alt+letter is the form's, for its access keys; Alt+F4 and the
+      // window menu's keys stay Windows' too.
+      if (FormTakesInput()) form_->RaiseKeyDown(static_cast<int>(wParam), ShiftState());
+      result = hwnd_ == nullptr ? 0 : DefWindowProcA(hwnd_, message, wParam, lParam);
+      return true;
+    case WM_SYSCHAR:
+      // Windows would look for a menu of that letter and beep; only
+      // Alt+Space opens the window menu.
+      if (wParam == ' ') return false;
+      result = 0;
+      return true;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      // While a button is held the mouse stays with the window that got the press.
+      SetCapture(hwnd_);
+      return false;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+      if ((wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) ReleaseCapture();
+      if (message == WM_LBUTTONUP || !FormTakesInput()) return false;
+      const int button = message == WM_RBUTTONUP ? kRightButton : kMiddleButton;
+      form_->RaiseMouseUp(button, ShiftState(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      result = 0;
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+bool FormWindow::FormTakesInput() const { return form_ != nullptr && form_->Loaded(); }
+
 // Delivers keyboard and mouse messages as the form's events; false for
 // other messages, and for all of them while no loaded form is attached.
 bool FormWindow::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (form_ == nullptr || !form_->Loaded()) return false;
+  if (!FormTakesInput()) return false;
   const double x = GET_X_LPARAM(lParam);
   const double y = GET_Y_LPARAM(lParam);
   switch (message) {
@@ -172,7 +270,7 @@ bool FormWindow::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
       form_->RaiseMouseUp(kLeftButton, ShiftState(), x, y);
       // A click is a press and a release on the same window.
-      if (leftPressed_ && form_->Loaded()) {
+      if (leftPressed_ && FormTakesInput()) {
         leftPressed_ = false;
         form_->RaiseClick();
       }
@@ -193,8 +291,8 @@ bool FormWindow::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void FormWindow::Close() {
-  if (form_ != nullptr && form_->Loaded() && !form_->Unload(UnloadMode::kUserClosed)) return;
-  DestroyWindow(hwnd_);
+  if (FormTakesInput() && !form_->Unload(UnloadMode::kUserClosed)) return;
+  Destroy();
 }
 
 }  // namespace talvora

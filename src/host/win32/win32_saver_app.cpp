@@ -1,10 +1,12 @@
 #include "host/win32/win32_saver_app.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "common/steady_clock.h"
 #include "host/startup.h"
 #include "host/win32/form_window.h"
+#include "host/win32/win32_window_system.h"
 #include "platform/win32/win32_file_paths.h"
 #include "platform/win32/win32_font_files.h"
 #include "platform/win32/win32_handles.h"
@@ -49,13 +51,21 @@ bool DispatchMessages() {
   return true;
 }
 
+// The saver's window in a run that shows one: its form, and in a preview
+// the window it lives in.
+struct SaverRun {
+  FormWindow& window;
+  SaverWindow& saver;
+  WindowHandle previewParent;
+};
+
 // The one message loop: each moment waits for a message or a due timer,
-// handles what came, and shows the result. Modal forms run the same moments.
+// handles what came, and shows the result in every window. Modal forms run
+// the same moments.
 class MessageLoop final : public EventPump {
  public:
-  MessageLoop(FormsRuntime& runtime, FormWindow& window, SaverWindow& saver,
-              WindowHandle previewParent)
-      : runtime_(runtime), window_(window), saver_(saver), previewParent_(previewParent) {
+  MessageLoop(FormsRuntime& runtime, Win32WindowSystem& dialogs, std::optional<SaverRun> saver)
+      : runtime_(runtime), dialogs_(dialogs), saver_(saver) {
     runtime_.SetEventPump(this);
   }
   ~MessageLoop() override { runtime_.SetEventPump(nullptr); }
@@ -63,32 +73,39 @@ class MessageLoop final : public EventPump {
   MessageLoop& operator=(const MessageLoop&) = delete;
 
   void Run() {
-    window_.Present();
-    while (runtime_.AnyFormLoaded() && window_.Alive()) {
+    Present();
+    while (runtime_.AnyFormLoaded() && SaverWindowAlive()) {
       if (!PumpOnce()) break;
     }
     // The window went first (taken by its parent): the form goes with it.
-    if (saver_.Loaded()) saver_.Unload(UnloadMode::kUserClosed);
+    if (saver_ && saver_->saver.Loaded()) saver_->saver.Unload(UnloadMode::kUserClosed);
   }
 
   bool PumpOnce() override {
-    const bool preview = previewParent_ != 0;
+    const bool preview = saver_ && saver_->previewParent != 0;
     WaitForWork(runtime_, preview);
     if (!DispatchMessages()) return false;
     runtime_.RunDueTimers();
-    if (preview && saver_.Loaded() && !IsWindow(ToHwnd(previewParent_))) {
-      saver_.Unload(UnloadMode::kUserClosed);
+    if (preview && saver_->saver.Loaded() && !IsWindow(ToHwnd(saver_->previewParent))) {
+      saver_->saver.Unload(UnloadMode::kUserClosed);
     }
     runtime_.PaintInvalidated();
-    window_.Present();
-    return window_.Alive();
+    dialogs_.ReleaseClosed();
+    Present();
+    return SaverWindowAlive();
   }
 
  private:
+  bool SaverWindowAlive() const { return !saver_ || saver_->window.Alive(); }
+
+  void Present() {
+    if (saver_) saver_->window.Present();
+    dialogs_.Present();
+  }
+
   FormsRuntime& runtime_;
-  FormWindow& window_;
-  SaverWindow& saver_;
-  WindowHandle previewParent_;
+  Win32WindowSystem& dialogs_;
+  std::optional<SaverRun> saver_;
 };
 
 }  // namespace
@@ -116,15 +133,23 @@ int RunWin32Saver(std::string_view arguments) {
       runtime,  clock,  registry, saverServices,        windows, profile, paths,
       pictures, random, process,  Win32ProgramFolder(), shell,   *files,  dialogPictures};
 
+  // Made before start-up, which shows the setup dialog, and kept until the
+  // forms are gone.
+  Win32WindowSystem dialogs(runtime, dialogPictures.hand);
   FormWindow window;
   StartupResult started = StartUp(environment, arguments, window.Handle());
+  if (started.setup) {
+    runtime.PaintInvalidated();
+    MessageLoop(runtime, dialogs, std::nullopt).Run();
+    return 0;
+  }
   if (!started.saver || !started.saver->Loaded()) return 0;
   window.Attach(*started.saver);
   if (process.RunMode == kRunModeFullScreen) SetForegroundWindow(ToHwnd(window.Handle()));
   runtime.PaintInvalidated();
   const WindowHandle previewParent =
       process.RunMode == kRunModePreview ? started.decision.windowHandle : 0;
-  MessageLoop(runtime, window, *started.saver, previewParent).Run();
+  MessageLoop(runtime, dialogs, SaverRun{window, *started.saver, previewParent}).Run();
   return 0;
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <vector>
 
 #include "common/text_encoding.h"
 
@@ -97,16 +98,58 @@ struct SurfaceDeleter {
   void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
 };
 
+// The window manager moves the window while the mouse drags its drag area.
+SDL_HitTestResult HitDragArea(SDL_Window* /*window*/, const SDL_Point* point, void* data) {
+  const auto& area = *static_cast<const DisplayRect*>(data);
+  const bool inside = point->x >= area.left && point->x < area.left + area.width &&
+                      point->y >= area.top && point->y < area.top + area.height;
+  return inside ? SDL_HITTEST_DRAGGABLE : SDL_HITTEST_NORMAL;
+}
+
+// SDL's monochrome cursor bits, rows padded to whole bytes, the leftmost
+// pixel in the high bit. Where SDL's mask is set the pixel is painted black
+// (data set) or white; elsewhere the screen shows through (data clear) or is
+// inverted: Windows' AND mask and XOR image told the other way round.
+SDL_Cursor* MonochromeCursor(const PointerImage& pointer) {
+  const auto at = [](int index) { return static_cast<std::size_t>(index); };
+  const int pixels = pointer.width * pointer.height;
+  if (pointer.width <= 0 || pointer.mask.size() != at(pixels) ||
+      pointer.image.size() != at(pixels)) {
+    return nullptr;
+  }
+  const int rowBytes = (pointer.width + 7) / 8;
+  std::vector<Uint8> data(at(rowBytes * pointer.height));
+  std::vector<Uint8> mask(data.size());
+  for (int y = 0; y < pointer.height; ++y) {
+    for (int x = 0; x < pointer.width; ++x) {
+      const std::size_t pixel = at(y * pointer.width + x);
+      const std::size_t byte = at(y * rowBytes + x / 8);
+      const auto bit = static_cast<Uint8>(0x80 >> (x % 8));
+      const bool andWhite = pointer.mask[pixel];
+      const bool xorWhite = pointer.image[pixel];
+      if (!andWhite) mask[byte] |= bit;
+      if (andWhite == xorWhite) data[byte] |= bit;
+    }
+  }
+  return SDL_CreateCursor(data.data(), mask.data(), rowBytes * 8, pointer.height, pointer.hotX,
+                          pointer.hotY);
+}
+
 }  // namespace
 
 SdlDisplay::VideoSubsystem::~VideoSubsystem() { SDL_Quit(); }
 
 void SdlDisplay::WindowDeleter::operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
 
+void SdlDisplay::CursorDeleter::operator()(SDL_Cursor* cursor) const { SDL_FreeCursor(cursor); }
+
 std::unique_ptr<SdlDisplay> SdlDisplay::Open(const SdlWindowRequest& request, std::string& error) {
   // Ours is a screen saver too: it must not hold the desktop's own off.
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // The window surface stays the system's own: an accelerated one would have
+  // SDL make the window anew for OpenGL as the first frame goes up.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     error = std::string("cannot start SDL video: ") + SDL_GetError();
     return nullptr;
@@ -243,6 +286,40 @@ void SdlDisplay::Present(std::span<const std::uint32_t> pixels, int width, int h
   if (!frame) return;
   SDL_BlitSurface(frame.get(), nullptr, target, nullptr);
   SDL_UpdateWindowSurface(window_.get());
+}
+
+void SdlDisplay::ShowAsDialogWindow(const DialogWindowRequest& request) {
+  // A window made anew with its size and place: SDL moves a window that was
+  // opened hidden at another size back where it first was once it shows.
+  SDL_Window* const dialog =
+      SDL_CreateWindow(request.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                       request.width, request.height, SDL_WINDOW_BORDERLESS);
+  if (dialog != nullptr) {
+    window_.reset(dialog);
+  } else {
+    SDL_SetWindowBordered(window_.get(), SDL_FALSE);
+    SDL_SetWindowTitle(window_.get(), request.title.c_str());
+    SDL_SetWindowSize(window_.get(), request.width, request.height);
+    SDL_ShowWindow(window_.get());
+  }
+  SyncSize();
+  SDL_RaiseWindow(window_.get());
+  SDL_SetWindowInputFocus(window_.get());
+}
+
+void SdlDisplay::SetDragArea(const DisplayRect& area) {
+  dragArea_ = area;
+  SDL_SetWindowHitTest(window_.get(), HitDragArea, &dragArea_);
+}
+
+void SdlDisplay::SetPointer(const PointerImage* image) {
+  std::unique_ptr<SDL_Cursor, CursorDeleter> cursor(image != nullptr ? MonochromeCursor(*image)
+                                                                     : nullptr);
+  if (!cursor) cursor.reset(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW));
+  if (!cursor) return;
+  SDL_SetCursor(cursor.get());
+  // The cursor shown before is freed only once it is no longer shown.
+  pointer_ = std::move(cursor);
 }
 
 void SdlDisplay::ShowPointer(bool shown) { SDL_ShowCursor(shown ? SDL_ENABLE : SDL_DISABLE); }

@@ -9,6 +9,7 @@
 #include "platform/window_services.h"
 
 struct SDL_Window;
+struct SDL_Cursor;
 union SDL_Event;
 
 namespace talvora {
@@ -24,6 +25,7 @@ struct SdlWindowRequest {
 // displays, or an ordinary one. It shows frames through the window surface
 // (software, no GL context), reports input with Windows' key codes, and
 // serves the saver as its desktop: in a window the desktop is the window.
+// A dialog's window is borderless and moved by the caption bar drawn in it.
 // The desktop's own screen saver stays allowed while it is open.
 class SdlDisplay final : public LiveDisplay, public WindowServices, public DesktopSaverServices {
  public:
@@ -40,6 +42,9 @@ class SdlDisplay final : public LiveDisplay, public WindowServices, public Deskt
   int Width() const override { return width_; }
   int Height() const override { return height_; }
   void Present(std::span<const std::uint32_t> pixels, int width, int height) override;
+  void ShowAsDialogWindow(const DialogWindowRequest& request) override;
+  void SetDragArea(const DisplayRect& area) override;
+  void SetPointer(const PointerImage* image) override;
 
   WindowHandle GetDesktopWindow() override { return kDesktopHandle; }
   std::optional<WindowRect> GetWindowRect(WindowHandle window) override;
@@ -64,6 +69,9 @@ class SdlDisplay final : public LiveDisplay, public WindowServices, public Deskt
   struct WindowDeleter {
     void operator()(SDL_Window* window) const;
   };
+  struct CursorDeleter {
+    void operator()(SDL_Cursor* cursor) const;
+  };
 
   SdlDisplay(std::unique_ptr<VideoSubsystem> video, SDL_Window* window, WindowRect desktop);
   void ShowPointer(bool shown) override;
@@ -76,6 +84,9 @@ class SdlDisplay final : public LiveDisplay, public WindowServices, public Deskt
   int width_;
   int height_;
   std::int32_t style_ = 0;
+  // SDL's hit test reads it while it handles the window's events.
+  DisplayRect dragArea_;
+  std::unique_ptr<SDL_Cursor, CursorDeleter> pointer_;
 };
 
 }  // namespace talvora

@@ -34,6 +34,10 @@ class X11WindowDisplay final : public LiveDisplay,
   int Width() const override;
   int Height() const override;
   void Present(std::span<const std::uint32_t> pixels, int width, int height) override;
+  // The window is its owner's: it keeps its frame, its place and its pointer.
+  void ShowAsDialogWindow(const DialogWindowRequest& /*request*/) override {}
+  void SetDragArea(const DisplayRect& /*area*/) override {}
+  void SetPointer(const PointerImage* /*image*/) override {}
 
   WindowHandle GetDesktopWindow() override;
   std::optional<WindowRect> GetWindowRect(WindowHandle window) override;
