@@ -275,6 +275,44 @@ TEST_F(FileRegistryTest, AStoreCutShortAtAnyByteReadsOnlyStoredValuesAndTakesThe
   }
 }
 
+struct CutShortCase {
+  const char* name;
+  const char* text;
+  bool cutShort;
+};
+
+std::ostream& operator<<(std::ostream& out, const CutShortCase& c) { return out << c.name; }
+
+class StoreCutShortTest : public testing::TestWithParam<CutShortCase> {};
+
+// Only an unended number or byte list may be a shorter value; an unended text
+// value is whole or does not read at all, so a hand-edited file keeps working.
+TEST_P(StoreCutShortTest, AnUnendedLastLineCountsOnlyWhenItCouldReadAsAnotherValue) {
+  EXPECT_EQ(StoreTextCutShort(GetParam().text), GetParam().cutShort);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, StoreCutShortTest,
+    testing::Values(
+        CutShortCase{"empty", "", false},
+        CutShortCase{"ended", "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\A]\n\"N\"=dword:0000\n", false},
+        CutShortCase{"unended text", "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\A]\n\"Saver\"=\"1\"", false},
+        CutShortCase{"unended key", "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\A]", false},
+        CutShortCase{"unended number",
+                     "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\A]\r\n\"N\"=DWORD:0000", true},
+        CutShortCase{"unended bytes", "[HKEY_LOCAL_MACHINE\\A]\n@=hex:01,0", true},
+        CutShortCase{"unended continued bytes",
+                     "[HKEY_LOCAL_MACHINE\\A]\n\"R\"=hex(2):01,02,\\\n  03,04,\\\n  05", true},
+        CutShortCase{"text after bytes", "[HKEY_LOCAL_MACHINE\\A]\n@=hex:01\n\"S\"=\"x\"", false}));
+
+TEST_F(FileRegistryTest, AHandEditedStoreWithoutAFinalLineBreakReads) {
+  WriteBytes(File(),
+             "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\" + std::string(kKey) + "]\n\"Saver\"=\"3\"");
+  FileRegistry registry(File());
+  EXPECT_EQ(registry.Query(kMachine, kKey, "Saver", 1024), (RegistryValue{kRegSz, "3"}));
+  EXPECT_FALSE(fs::exists(folder_ / "settings.reg.corrupt"));
+}
+
 TEST_F(FileRegistryTest, ATargetThatIsNotAReadableFileIsLeftAlone) {
   fs::create_directories(File() / "inside");
   FileRegistry registry(File());

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cctype>
 #include <cerrno>
 #include <string>
 #include <system_error>
@@ -134,7 +135,25 @@ bool ReplaceAtomically(const fs::path& target, std::string_view bytes) {
 }  // namespace
 
 bool StoreTextCutShort(std::string_view bytes) {
-  return !bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r';
+  if (bytes.empty() || bytes.back() == '\n' || bytes.back() == '\r') return false;
+  // The last logical line: the last physical one and those it continues.
+  const auto lineStart = [&](std::size_t end) {
+    const std::size_t at = bytes.find_last_of("\r\n", end == 0 ? 0 : end - 1);
+    return end == 0 || at == std::string_view::npos ? std::size_t{0} : at + 1;
+  };
+  std::size_t start = lineStart(bytes.size());
+  while (start > 0) {
+    std::size_t end = start;
+    while (end > 0 && (bytes[end - 1] == '\n' || bytes[end - 1] == '\r')) --end;
+    const std::size_t previous = lineStart(end);
+    std::string_view line = bytes.substr(previous, end - previous);
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) line.remove_suffix(1);
+    if (line.empty() || line.back() != '\\') break;
+    start = previous;
+  }
+  std::string last(bytes.substr(start));
+  for (char& c : last) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return last.find("=dword:") != std::string::npos || last.find("=hex") != std::string::npos;
 }
 
 FileRegistry::FileRegistry(std::filesystem::path file) : file_(std::move(file)) {}

@@ -7,6 +7,10 @@
 
 namespace talvora {
 
+// True for a store text cut short in a way that could read as another value:
+// its last value is a number or a byte list with no line break after it.
+bool StoreTextCutShort(std::string_view bytes);
+
 // The registry kept in one REGEDIT4 file, for systems that have none.
 //
 // Every call reads the file afresh, since another process (the setup dialog)
@@ -15,13 +19,11 @@ namespace talvora {
 // reader sees the old file or the new one and a failed write leaves the old
 // one. A file that cannot be read as REGEDIT4 is renamed aside (".corrupt",
 // ".corrupt.1", ...) and never overwritten; while it cannot be moved aside the
-// registry reads as empty and refuses writes. A file whose last line has no
-// line break counts as such: it was cut short (every rewrite ends its text
-// with one), and its last value may read as another, a number with fewer
-// digits or a hex list with fewer bytes.
-// True for a store text cut short: not empty, and its last line unended.
-bool StoreTextCutShort(std::string_view bytes);
-
+// registry reads as empty and refuses writes. A file cut short (see above)
+// counts as such: every rewrite ends its text with a line break, and a cut
+// number or byte list could read as another value. A text value without its
+// closing quote does not read at all; a complete one without a final line
+// break, as a hand-edited file may end, reads.
 class FileRegistry final : public Registry {
  public:
   explicit FileRegistry(std::filesystem::path file);
