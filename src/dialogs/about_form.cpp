@@ -18,11 +18,8 @@ LabelControl::Style Black(const FontSpec& font = kDialogFont) {
   return {font, kBlack, TextAlignment::kLeft, false};
 }
 
-bool Over(const LabelControl& label, double x, double y) {
-  const PixelRect b = label.Bounds();
-  const int px = static_cast<int>(std::floor(x));
-  const int py = static_cast<int>(std::floor(y));
-  return label.Visible() && px >= b.left && px < b.Right() && py >= b.top && py < b.Bottom();
+bool Over(const LabelControl& label, int x, int y) {
+  return label.Visible() && label.Bounds().Contains(x, y);
 }
 
 }  // namespace
@@ -89,7 +86,9 @@ void AboutForm::Form_Load() {
                           std::to_string(kProductVersion.revision));
 }
 
-int AboutForm::HitLabel(double x, double y) const {
+int AboutForm::HitLabel(double formX, double formY) const {
+  const int x = static_cast<int>(std::floor(formX));
+  const int y = static_cast<int>(std::floor(formY));
   for (int i : {2, 3}) {
     if (Over(*Links(i), x, y)) return i;
   }
@@ -99,8 +98,7 @@ int AboutForm::HitLabel(double x, double y) const {
   for (const LabelControl* other : {lblTitle_.get(), lblVersion_.get(), lblDisclaimer_.get()}) {
     if (Over(*other, x, y)) return 0;
   }
-  const PixelRect icon = picIcon_->Bounds();
-  if (x >= icon.left && x < icon.Right() && y >= icon.top && y < icon.Bottom()) return 0;
+  if (picIcon_->Bounds().Contains(x, y)) return 0;
   return -1;
 }
 

@@ -43,7 +43,7 @@ class AboutForm final : public Form {
   const std::unique_ptr<LabelControl>& Links(int i) const;
   // The link (2 or 3), credit text or background (-1) under a form point; 0
   // for a control that takes no notice of the mouse.
-  int HitLabel(double x, double y) const;
+  int HitLabel(double formX, double formY) const;
 
   void cmdOK_Click();
   void cmdSysInfo_Click();

@@ -27,10 +27,6 @@ const std::array<SceneDialogMember, 5>& Members() {
   return kMembers;
 }
 
-std::string Indexed(const char* name, std::size_t i) {
-  return std::string(name) + "(" + std::to_string(i) + ")";
-}
-
 LabelControl::Style Plain(TextAlignment alignment = TextAlignment::kLeft) {
   return {kDialogFont, kBlack, alignment, false};
 }
@@ -70,14 +66,15 @@ void SceneSettingsForm::MakeTwoSliderLayout() {
     const SceneSlider& spec = member_.sliders[i];
     const bool twoLines = i == 1;
     label1_.push_back(std::make_unique<LabelControl>(
-        *this, Indexed("Label1", i),
+        *this, IndexedName("Label1", i),
         PixelsFromTwips(240, i == 0 ? 480 : 1020, 855, twoLines ? 495 : 255),
         Plain(twoLines ? TextAlignment::kCenter : TextAlignment::kLeft), spec.rowLabel));
-    slider1_.push_back(std::make_unique<Slider>(*this, nullptr, Indexed("Slider1", i),
+    slider1_.push_back(std::make_unique<Slider>(*this, nullptr, IndexedName("Slider1", i),
                                                 PixelsFromTwips(1320, rowTops[i], 2355, 435),
                                                 spec.min, spec.max));
-    label2_.push_back(std::make_unique<LabelControl>(
-        *this, Indexed("Label2", i), PixelsFromTwips(3840, rowTops[i], 495, 315), Plain(), "1"));
+    label2_.push_back(std::make_unique<LabelControl>(*this, IndexedName("Label2", i),
+                                                     PixelsFromTwips(3840, rowTops[i], 495, 315),
+                                                     Plain(), "1"));
   }
   const PixelRect separator = PixelsFromTwips(60, 2400, 4620 - 60, 0);
   line1_ = MakeEtchedSeparator(*this, separator.left, separator.top, separator.width);

@@ -32,10 +32,6 @@ constexpr std::array<SceneRow, SetupForm::kScenes> kSceneRows = {{
 }};
 constexpr int kRowHeight = 255;
 
-std::string Indexed(const char* name, int k) {
-  return std::string(name) + "(" + std::to_string(k) + ")";
-}
-
 // A stored "0" or "1" as a check box value; any other number shows cleared.
 int CheckValueOf(std::string_view text) { return RoundToInt16(LeadingNumber(text)) == 1 ? 1 : 0; }
 
@@ -58,12 +54,12 @@ void SetupForm::MakeSceneRow(int k) {
   const int top = row.top;
   const int optionWidth = row.optionWidth;
   option1_[Index(k)] = std::make_unique<OptionButton>(
-      *this, frame2_.get(), Indexed("Option1", k),
+      *this, frame2_.get(), IndexedName("Option1", Index(k)),
       PixelsFromTwips(left, top, optionWidth, kRowHeight), row.caption, k == 1);
   option1_[Index(k)]->SetFont(kBoldDialogFont);
   option1_[Index(k)]->OnClick([this, k] { Option1_Click(k); });
   command1_[Index(k)] = std::make_unique<CommandButton>(
-      *this, frame2_.get(), Indexed("Command1", k),
+      *this, frame2_.get(), IndexedName("Command1", Index(k)),
       PixelsFromTwips(row.plusLeft, top, kRowHeight, kRowHeight), "+");
   command1_[Index(k)]->SetFont(kBoldDialogFont);
   command1_[Index(k)]->OnClick([this, k] { Command1_Click(k); });
@@ -75,8 +71,9 @@ void SetupForm::MakeControls() {
   picture1_->SetSunkenBorder();
   picture1_->SetBackColor(kBlack);
   for (std::size_t i = 0; i < image1_.size(); ++i) {
-    const int index = i < kScenes ? static_cast<int>(i) : static_cast<int>(i) + 16;
-    image1_[i] = std::make_unique<ImageControl>(*picture1_, Indexed("Image1", index), 0, 0, false);
+    const std::size_t index = i < kScenes ? i : i + 16;
+    image1_[i] =
+        std::make_unique<ImageControl>(*picture1_, IndexedName("Image1", index), 0, 0, false);
   }
 
   frame2_ = std::make_unique<Frame>(*this, nullptr, "Frame2", PixelsFromTwips(1800, 60, 6975, 2715),
@@ -86,7 +83,7 @@ void SetupForm::MakeControls() {
   const auto label = [&](int k, int left, int top, int width, int height, const char* caption) {
     const PixelRect at = PixelsFromTwips(left, top, width, height);
     label1_[Index(k)] = std::make_unique<LabelControl>(
-        *this, Indexed("Label1", k),
+        *this, IndexedName("Label1", Index(k)),
         PixelRect{inFrame2.left + at.left, inFrame2.top + at.top, at.width, at.height},
         LabelControl::Style{kDialogFont, kBlack, TextAlignment::kLeft, false}, caption);
   };

@@ -3,21 +3,6 @@
 #include <algorithm>
 
 namespace talvora {
-namespace {
-
-// Moves [start, start + length) inside [low, high), the start first.
-int ClampSpan(int start, int length, int low, int high) {
-  return std::clamp(start, low, std::max(low, high - length));
-}
-
-}  // namespace
-
-PixelRect CentreWindow(const PixelRect& window, const PixelRect& area, const PixelRect& screen) {
-  const int left = area.left + (area.width - window.width) / 2;
-  const int top = area.top + (area.height - window.height) / 2;
-  return {ClampSpan(left, window.width, screen.left, screen.Right()),
-          ClampSpan(top, window.height, screen.top, screen.Bottom()), window.width, window.height};
-}
 
 std::size_t FirstWindowTakingInput(const std::vector<bool>& modal) {
   const auto last = std::find(modal.rbegin(), modal.rend(), true);

@@ -8,11 +8,6 @@
 
 namespace talvora {
 
-// Where a dialog's window goes: centred in `area` (the screen's work area,
-// or its owner's window), then moved as little as it takes to lie inside
-// `screen`. A window larger than the screen keeps its top-left corner on it.
-PixelRect CentreWindow(const PixelRect& window, const PixelRect& area, const PixelRect& screen);
-
 // Which of the dialogs' windows take input, given whether each is modal, in
 // the order they were shown: a modal one takes it away from all shown
 // before it, so the answer is the index of the last modal window (0 when

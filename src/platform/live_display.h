@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/input_state.h"
+
 namespace talvora {
 
 // Input and window changes as a live display reports them, in window pixels.
@@ -34,14 +36,6 @@ struct DisplayEvent {
 
   friend bool operator==(const DisplayEvent&, const DisplayEvent&) = default;
 };
-
-// Mouse buttons and shift keys, as the forms' events number them.
-inline constexpr int kLeftButtonMask = 1;
-inline constexpr int kRightButtonMask = 2;
-inline constexpr int kMiddleButtonMask = 4;
-inline constexpr int kShiftMask = 1;
-inline constexpr int kCtrlMask = 2;
-inline constexpr int kAltMask = 4;
 
 // A rectangle of the window, in window pixels.
 struct DisplayRect {

@@ -105,10 +105,6 @@ LabelControl::Style TitleStyle() {
   return {{"Arial", 20.25, true, true, false}, kTextColor, TextAlignment::kLeft, true};
 }
 
-std::string Indexed(std::string_view name, std::size_t k) {
-  return std::string(name) + '(' + std::to_string(k) + ')';
-}
-
 template <std::size_t N, typename Make>
 auto MakeArray(Make make) {
   return [&]<std::size_t... K>(std::index_sequence<K...>) { return std::array{make(K)...}; }
@@ -123,16 +119,17 @@ CupTable::CupTable(Form& window)
     : picTabela(window, "picTabela", kPanelBounds, false),
       lblGrupo(picTabela, "lblGrupo", {12, 10, 0, 0}, TitleStyle(), "Oitavas"),
       lblJogo01Dia(MakeArray<kRows>([this](std::size_t k) {
-        return LabelControl(picTabela, Indexed("lblJogo01Dia", k), kRowLayout[k].date, DateStyle(),
-                            "Dia/Hora");
+        return LabelControl(picTabela, IndexedName("lblJogo01Dia", k), kRowLayout[k].date,
+                            DateStyle(), "Dia/Hora");
       })),
       lblJogo01(MakeArray<kRows>([this](std::size_t k) {
-        return LabelControl(picTabela, Indexed("lblJogo01", k), kRowLayout[k].game, GameStyle(),
+        return LabelControl(picTabela, IndexedName("lblJogo01", k), kRowLayout[k].game, GameStyle(),
                             "Jogo 01");
       })),
       Line1(MakeArray<kLines>([this](std::size_t k) {
         const LineLayout& at = kLineLayout[k];
-        return LineControl(picTabela, Indexed("Line1", k), at.x1, at.y1, at.x2, at.y2, kTextColor);
+        return LineControl(picTabela, IndexedName("Line1", k), at.x1, at.y1, at.x2, at.y2,
+                           kTextColor);
       })),
       Image1(window, "Image1", 0, 0, false) {
   picTabela.SetBackColor(kBlack);

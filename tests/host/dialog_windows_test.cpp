@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "assets/pictures.h"
+#include "runtime/forms/window_placement.h"
 
 namespace talvora {
 namespace {

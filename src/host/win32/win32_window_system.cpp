@@ -4,6 +4,7 @@
 
 #include "host/dialog_windows.h"
 #include "runtime/forms/form.h"
+#include "runtime/forms/window_placement.h"
 
 namespace talvora {
 namespace {

@@ -45,9 +45,7 @@ bool DialogControl::Usable() const {
   return Visible() && enabled_ && (frame_ == nullptr || frame_->Usable());
 }
 
-bool DialogControl::Contains(int x, int y) const {
-  return x >= Left() && x < Bounds().Right() && y >= Top() && y < Bounds().Bottom();
-}
+bool DialogControl::Contains(int x, int y) const { return Bounds().Contains(x, y); }
 
 void DialogControl::TraceValue(std::int64_t value) const {
   form_.Runtime().Trace("value", {{"control", Name()}, {"value", value}});

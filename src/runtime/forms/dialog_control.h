@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/input_state.h"
 #include "runtime/forms/windowless_control.h"
 
 namespace talvora {
@@ -25,8 +26,6 @@ inline constexpr int kKeyArrowLeft = 37;
 inline constexpr int kKeyArrowUp = 38;
 inline constexpr int kKeyArrowRight = 39;
 inline constexpr int kKeyArrowDown = 40;
-inline constexpr int kShiftMask = 1;
-inline constexpr int kAltMask = 4;
 
 // A control the user works with: it can be disabled, take the keyboard focus,
 // and react to the mouse and keys its form routes to it. It sits on its form,

@@ -30,9 +30,7 @@ DialogControl* DialogInput::ControlAt(int x, int y) const {
   // Later controls lie above earlier ones: a frame's children above it.
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
     DialogControl* const control = *it;
-    const PixelRect b = control->Bounds();
-    if (control->TakesMouse() && control->Usable() && x >= b.left && x < b.Right() && y >= b.top &&
-        y < b.Bottom()) {
+    if (control->TakesMouse() && control->Usable() && control->Bounds().Contains(x, y)) {
       return control;
     }
   }

@@ -4,6 +4,7 @@
 
 #include "runtime/forms/form.h"
 #include "runtime/forms/window_frame.h"
+#include "runtime/forms/window_placement.h"
 
 namespace talvora {
 namespace {
@@ -14,15 +15,7 @@ bool Framed(const Form& form) { return form.Style().border == BorderStyle::kFixe
 
 FramePart PartAt(const Form& form, int x, int y) {
   if (Framed(form)) return HitDialogFrame(DrawnDesktop::WindowBounds(form), x, y);
-  const PixelRect client = form.ScreenBounds();
-  const bool inside =
-      x >= client.left && x < client.Right() && y >= client.top && y < client.Bottom();
-  return inside ? FramePart::kClient : FramePart::kOutside;
-}
-
-PixelRect CentredIn(const PixelRect& area, int width, int height) {
-  return {area.left + (area.width - width) / 2, area.top + (area.height - height) / 2, width,
-          height};
+  return form.ScreenBounds().Contains(x, y) ? FramePart::kClient : FramePart::kOutside;
 }
 
 }  // namespace
@@ -51,12 +44,7 @@ void DrawnDesktop::Place(Form& form) const {
     case StartUpPosition::kCenterScreen:
       break;
   }
-  PixelRect placed = CentredIn(area, outer.width, outer.height);
-  // A window centred over its owner still stays on the screen.
-  placed.left =
-      std::clamp(placed.left, screen_.left, std::max(screen_.left, screen_.Right() - placed.width));
-  placed.top =
-      std::clamp(placed.top, screen_.top, std::max(screen_.top, screen_.Bottom() - placed.height));
+  const PixelRect placed = CentreWindow(outer, area, screen_);
   const PixelRect client = form.ScreenBounds();
   form.MoveWindow({client.left + placed.left - outer.left, client.top + placed.top - outer.top,
                    client.width, client.height});

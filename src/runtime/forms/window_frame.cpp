@@ -13,10 +13,6 @@ constexpr Pixel kInactiveCaptionText = 0xC0C0C0;
 constexpr int kCloseBoxWidth = 16;
 constexpr int kCloseBoxHeight = 14;
 
-bool Inside(const PixelRect& r, int x, int y) {
-  return x >= r.left && x < r.Right() && y >= r.top && y < r.Bottom();
-}
-
 PixelRect CaptionBar(const PixelRect& outer) {
   return {outer.left + kDialogFrameBorder, outer.top + kDialogFrameBorder,
           outer.width - 2 * kDialogFrameBorder, kDialogCaptionHeight};
@@ -45,7 +41,7 @@ void PaintCross(Surface& screen, int left, int top) {
   for (int row = 0; row < 7; ++row) {
     for (const int column : {row, 6 - row}) {
       for (const int x : {left + column, left + column + 1}) {
-        if (Inside(screen.Bounds(), x, top + row)) screen.At(x, top + row) = kBlack;
+        if (screen.Bounds().Contains(x, top + row)) screen.At(x, top + row) = kBlack;
       }
     }
   }
@@ -66,13 +62,13 @@ PixelRect DialogCloseBox(const PixelRect& outer) {
 }
 
 FramePart HitDialogFrame(const PixelRect& outer, int x, int y) {
-  if (!Inside(outer, x, y)) return FramePart::kOutside;
-  if (Inside(DialogCloseBox(outer), x, y)) return FramePart::kCloseBox;
-  if (Inside(CaptionBar(outer), x, y)) return FramePart::kCaption;
+  if (!outer.Contains(x, y)) return FramePart::kOutside;
+  if (DialogCloseBox(outer).Contains(x, y)) return FramePart::kCloseBox;
+  if (CaptionBar(outer).Contains(x, y)) return FramePart::kCaption;
   const PixelRect client{outer.left + kDialogFrameBorder, outer.top + kDialogFrameTop,
                          outer.width - 2 * kDialogFrameBorder,
                          outer.height - kDialogFrameTop - kDialogFrameBorder};
-  return Inside(client, x, y) ? FramePart::kClient : FramePart::kBorder;
+  return client.Contains(x, y) ? FramePart::kClient : FramePart::kBorder;
 }
 
 void PaintDialogFrame(Surface& screen, const PixelRect& outer, std::string_view caption,

@@ -5,6 +5,10 @@
 
 namespace talvora {
 
+std::string IndexedName(std::string_view name, std::size_t k) {
+  return std::string(name) + '(' + std::to_string(k) + ')';
+}
+
 WindowlessControl::WindowlessControl(ControlContainer& container, std::string name,
                                      PixelRect bounds, bool visible)
     : container_(container), name_(std::move(name)), bounds_(bounds), visible_(visible) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "runtime/graphics/surface.h"
 
@@ -8,6 +9,10 @@ namespace talvora {
 
 class ControlContainer;
 class TextRenderer;
+
+// The name of element k of a control array, "Name(k)", as traces and event
+// scripts know it.
+std::string IndexedName(std::string_view name, std::size_t k);
 
 // A control without a window of its own (label, image, line): its container
 // draws it when it repaints. Moving it, showing or hiding it, or changing

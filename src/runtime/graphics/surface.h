@@ -29,6 +29,9 @@ struct PixelRect {
   constexpr int Right() const { return left + width; }
   constexpr int Bottom() const { return top + height; }
   constexpr bool Empty() const { return width <= 0 || height <= 0; }
+  constexpr bool Contains(int x, int y) const {
+    return x >= left && x < Right() && y >= top && y < Bottom();
+  }
   friend constexpr bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
