@@ -37,6 +37,8 @@ using std::chrono::milliseconds;
 constexpr milliseconds kWindowTimeout{20000};
 // How long a saver may take to end once it has been told to.
 constexpr milliseconds kEndTimeout{2000};
+// How long the scene may take to put its first pixels on the screen.
+constexpr milliseconds kSceneTimeout{10000};
 // Wine takes a full-screen window for one a window manager looks after, and
 // waits up to two seconds for one to take it off the screen; Xvfb has none.
 constexpr milliseconds kFullScreenEndTimeout{5000};
@@ -377,11 +379,19 @@ int CheckFullScreen(const std::string& scr, const std::string& shot) {
   Check(EqualRect(&bounds, &screen) != FALSE,
         "the window covers the virtual screen: " + Describe(bounds) + " for " + Describe(screen));
 
-  Pause(milliseconds(1500));
+  // A busy machine may take a while to put the first balls on the screen, so
+  // look again until something other than black shows.
+  Capture shown;
+  double black = 1.0;
+  WaitFor(
+      [&] {
+        shown = CaptureScreen(screen);
+        black = ShareOf(shown, 0);
+        return black < 1.0;
+      },
+      kSceneTimeout);
   Check(saver.Running(), "the saver runs until it is told to end");
-  const Capture shown = CaptureScreen(screen);
   WriteBmp(shown, shot);
-  const double black = ShareOf(shown, 0);
   Check(black > 0.5 && black < 1.0, "the screen shows the scene on black (" +
                                         std::to_string(black * 100) + "% black), kept in " + shot);
 
