@@ -47,11 +47,11 @@ Names NamesInText(std::string_view text) {
 
 void CheckProfile(const std::string& file, const Names& names) {
   const IniFileProfile profile;
+  std::string value;
   for (const std::string& section : names.sections) {
     for (const std::string& key : names.keys) {
       for (const std::size_t bufferSize : {std::size_t{0}, std::size_t{2}, std::size_t{255}}) {
-        const std::string value =
-            profile.GetString(section, key, "\"default\"  ", bufferSize, file);
+        profile.GetString(section, key, "\"default\"  ", bufferSize, file, value);
         FuzzCheck(value.size() + 1 <= std::max<std::size_t>(bufferSize, 1),
                   "the profile's value fits its buffer with the NUL");
       }

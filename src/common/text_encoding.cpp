@@ -97,28 +97,38 @@ bool HasNonAscii(std::string_view text) {
   return false;
 }
 
-std::string AnsiToUtf8(std::string_view ansi) {
-  std::string out;
-  out.reserve(ansi.size());
-  for (const char c : ansi) AppendUtf8(out, AnsiToCodePoint(static_cast<unsigned char>(c)));
-  return out;
+void AnsiToUtf8(std::string_view ansi, std::string& utf8) {
+  utf8.clear();
+  for (const char c : ansi) AppendUtf8(utf8, AnsiToCodePoint(static_cast<unsigned char>(c)));
 }
 
-std::string Utf8ToAnsi(std::string_view utf8) {
-  std::string out;
-  out.reserve(utf8.size());
+std::string AnsiToUtf8(std::string_view ansi) {
+  std::string utf8;
+  utf8.reserve(ansi.size());
+  AnsiToUtf8(ansi, utf8);
+  return utf8;
+}
+
+void Utf8ToAnsi(std::string_view utf8, std::string& ansi) {
+  ansi.clear();
   for (std::size_t at = 0; at < utf8.size();) {
     const Decoded d = DecodeUtf8(utf8, at);
     if (d.length == 0) {
-      out.push_back('?');
+      ansi.push_back('?');
       ++at;
       continue;
     }
     const auto byte = CodePointToAnsi(d.codePoint);
-    out.push_back(byte ? static_cast<char>(*byte) : '?');
+    ansi.push_back(byte ? static_cast<char>(*byte) : '?');
     at += d.length;
   }
-  return out;
+}
+
+std::string Utf8ToAnsi(std::string_view utf8) {
+  std::string ansi;
+  ansi.reserve(utf8.size());
+  Utf8ToAnsi(utf8, ansi);
+  return ansi;
 }
 
 Utf8Char NextUtf8Char(std::string_view utf8, std::size_t at) {

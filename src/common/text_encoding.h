@@ -22,6 +22,11 @@ std::string AnsiToUtf8(std::string_view ansi);
 // become "?".
 std::string Utf8ToAnsi(std::string_view utf8);
 
+// The same conversions into the caller's storage, reused from call to call.
+// The source must not lie in the destination.
+void AnsiToUtf8(std::string_view ansi, std::string& utf8);
+void Utf8ToAnsi(std::string_view utf8, std::string& ansi);
+
 // One character of a UTF-8 text: its code point and how many bytes it takes.
 struct Utf8Char {
   char32_t codePoint = 0;

@@ -1,17 +1,19 @@
 #include "common/whole_file.h"
 
+#include <array>
 #include <fstream>
-#include <iterator>
 
 namespace talvora {
 
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
+bool ReadWholeFile(const std::filesystem::path& file, std::string& bytes) {
+  bytes.clear();
   std::ifstream in;
-  // Unbuffered: the bytes go straight into the string, with no stream buffer made.
-  in.rdbuf()->pubsetbuf(nullptr, 0);
+  // A one-byte buffer of our own leaves the stream unbuffered without it
+  // allocating one: the bytes go straight into the string.
+  char unbuffered = 0;
+  in.rdbuf()->pubsetbuf(&unbuffered, 1);
   in.open(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes;
+  if (!in) return false;
   in.seekg(0, std::ios::end);
   const std::streamoff size = in.tellg();
   in.seekg(0, std::ios::beg);
@@ -22,7 +24,16 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
   }
   // What a file that grew meanwhile, or one without a size, holds beyond it.
   in.clear();
-  bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::array<char, 4096> more{};
+  while (in.read(more.data(), more.size()) || in.gcount() > 0) {
+    bytes.append(more.data(), static_cast<std::size_t>(in.gcount()));
+  }
+  return true;
+}
+
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
+  std::string bytes;
+  if (!ReadWholeFile(file, bytes)) return std::nullopt;
   return bytes;
 }
 

@@ -39,7 +39,7 @@ void AdvertisingBanner::StartBanner(const SceneContext& context, Timer& timer) {
 void AdvertisingBanner::Timer2_Timer(const SceneContext& context) {
   const std::string list = context.settings.SysDir + "tlv.ini";
   const std::string& section = context.settings.Saver;
-  const std::string entry = context.ini.Read(list, section, EntryKey(BannerIndex_));
+  const std::string entry(context.ini.Read(list, section, EntryKey(BannerIndex_)));
   if (entry.empty()) {
     BannerIndex_ = 0;
     return;
@@ -48,12 +48,12 @@ void AdvertisingBanner::Timer2_Timer(const SceneContext& context) {
   PictureLoadResult loaded = LoadPicture(context.paths.Native(file));
   if (!loaded.picture) return;  // the rotation stays at this entry
   imgPropaganda01.SetPicture(loaded.picture->WithFileOrigin(file));
-  const std::string position = context.ini.Read(list, section, "POSICAO");
+  const bool atBottom = context.ini.Read(list, section, "POSICAO") == "0";
   if (context.runMode == kRunModeFullScreen) {
     const double w = imgPropaganda01.Width();
     const double h = imgPropaganda01.Height();
     const double left = context.W() / 2 - w / 2;
-    const double top = position == "0" ? context.H() - h : 0;
+    const double top = atBottom ? context.H() - h : 0;
     imgPropaganda01.Move(RoundToInt32(left), RoundToInt32(top));
     imgPropaganda01.SetVisible(true);
   }

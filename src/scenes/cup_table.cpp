@@ -1,5 +1,6 @@
 #include "scenes/cup_table.h"
 
+#include <cstdio>
 #include <string_view>
 #include <utility>
 
@@ -111,7 +112,21 @@ auto MakeArray(Make make) {
   (std::make_index_sequence<N>{});
 }
 
-std::string GameKey(int game) { return "JOGO0" + std::to_string(game); }
+// The keys of one game in tabela.ini: "JOGO0" and the game's number for the
+// result, the same followed by "DIA" for the date.
+class GameKeys {
+ public:
+  explicit GameKeys(int game) { std::snprintf(date_.data(), date_.size(), "JOGO0%dDIA", game); }
+  std::string_view Date() const { return date_.data(); }
+  std::string_view Result() const {
+    const std::string_view date = Date();
+    return date.substr(0, date.size() - kDateSuffix.size());
+  }
+
+ private:
+  static constexpr std::string_view kDateSuffix = "DIA";
+  std::array<char, 24> date_{};
+};
 
 }  // namespace
 
@@ -174,12 +189,12 @@ void CupTable::ShowStage(const SceneContext& context) {
     if (stage.linesHidden[line]) Line1[line].SetVisible(false);
   }
   lblGrupo.SetCaption(TableSection_);
-  const std::string file = context.ProgramFile("tabela.ini");
+  context.ProgramFile("tabela.ini", tableFile_);
   for (int game = stage.firstGame; game <= stage.lastGame; ++game) {
     const auto row = static_cast<std::size_t>(stage.firstRow + game - stage.firstGame);
-    const std::string key = GameKey(game);
-    lblJogo01Dia[row].SetCaption(context.ini.Read(file, TableSection_, key + "DIA"));
-    lblJogo01[row].SetCaption(context.ini.Read(file, TableSection_, key));
+    const GameKeys keys(game);
+    lblJogo01Dia[row].SetCaption(context.ini.Read(tableFile_, TableSection_, keys.Date()));
+    lblJogo01[row].SetCaption(context.ini.Read(tableFile_, TableSection_, keys.Result()));
   }
 }
 

@@ -43,6 +43,7 @@ class CupTable {
   PictureStrip backgrounds_;
   std::int16_t TableStage_ = 0;
   std::string TableSection_;
+  std::string tableFile_;  // kept from stage to stage, so that naming it allocates nothing
 };
 
 }  // namespace talvora

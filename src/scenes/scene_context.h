@@ -36,7 +36,13 @@ struct SceneContext {
   void ReseedRandom() const { random.Reseed(clock.SeedReading()); }
   // A file of the program's folder, Windows-style: programDir + "\" + name.
   std::string ProgramFile(std::string_view name) const {
-    return std::string(programDir) + "\\" + std::string(name);
+    std::string path;
+    ProgramFile(name, path);
+    return path;
+  }
+  // The same into the caller's storage, which a name made on every tick reuses.
+  void ProgramFile(std::string_view name, std::string& path) const {
+    path.assign(programDir).append("\\").append(name);
   }
 };
 

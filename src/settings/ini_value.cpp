@@ -15,13 +15,11 @@ constexpr std::size_t kValueBufferSize = 255;
 
 constexpr std::string_view kUtf8Signature = "\xEF\xBB\xBF";
 
-// True when the service's texts for this file are UTF-8. A file that starts
-// with the UTF-8 signature is decoded by the service itself, which then
-// speaks the ANSI code page; a file that cannot be read counts as ANSI.
-bool SpeaksUtf8(const std::string& file) {
-  const auto bytes = ReadWholeFile(PathFromUtf8(file));
-  if (!bytes) return false;
-  return !bytes->starts_with(kUtf8Signature) && HasNonAscii(*bytes) && IsValidUtf8(*bytes);
+// True when the service's texts for a file of these bytes are UTF-8. A file
+// that starts with the UTF-8 signature is decoded by the service itself,
+// which then speaks the ANSI code page.
+bool SpeaksUtf8(std::string_view bytes) {
+  return !bytes.starts_with(kUtf8Signature) && HasNonAscii(bytes) && IsValidUtf8(bytes);
 }
 
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
@@ -44,20 +42,34 @@ std::string_view WithoutCutCharacter(std::string_view utf8) {
 
 }  // namespace
 
+std::string_view IniValueReader::Read(const ProfileService& profile, std::string_view section,
+                                      std::string_view key, std::string_view defaultText,
+                                      const std::filesystem::path& file) {
+  // A file that cannot be read counts as ANSI.
+  foundFile_ = ReadWholeFile(file, bytes_);
+  utf8_ = foundFile_ && SpeaksUtf8(bytes_);
+  profile.GetString(InFileEncoding(section, section_), InFileEncoding(key, key_),
+                    InFileEncoding(defaultText, defaultText_), kValueBufferSize, file, copied_);
+  // The service's count is taken as a 16-bit number.
+  const auto count = static_cast<std::uint16_t>(copied_.size());
+  const std::string_view value = std::string_view(copied_).substr(0, count);
+  if (utf8_) return WithoutCutCharacter(value);
+  AnsiToUtf8(value, value_);
+  return value_;
+}
+
+std::string_view IniValueReader::InFileEncoding(std::string_view text,
+                                                std::string& storage) const {
+  if (utf8_) return text;
+  Utf8ToAnsi(text, storage);
+  return storage;
+}
+
 std::string GetIniValue(const ProfileService& profile, std::string_view section,
                         std::string_view key, std::string_view defaultText,
                         const std::string& file) {
-  const bool utf8 = SpeaksUtf8(file);
-  const auto inFileEncoding = [utf8](std::string_view text) {
-    return utf8 ? std::string(text) : Utf8ToAnsi(text);
-  };
-  const std::string copied = profile.GetString(inFileEncoding(section), inFileEncoding(key),
-                                               inFileEncoding(defaultText), kValueBufferSize, file);
-  // The service's count is taken as a 16-bit number.
-  const auto count = static_cast<std::uint16_t>(copied.size());
-  if (count == 0) return {};
-  const std::string_view value = std::string_view(copied).substr(0, count);
-  return utf8 ? std::string(WithoutCutCharacter(value)) : AnsiToUtf8(value);
+  IniValueReader reader;
+  return std::string(reader.Read(profile, section, key, defaultText, PathFromUtf8(file)));
 }
 
 }  // namespace talvora

@@ -1,5 +1,6 @@
 #include "tests/platform/profile_cases.h"
 
+#include "common/utf8_path.h"
 #include "tests/support/temp_folder.h"
 
 namespace talvora {
@@ -177,22 +178,34 @@ std::vector<ProfileCase> ProfileCases() {
   return cases;
 }
 
+std::string CopiedValue(const ProfileService& profile, std::string_view section,
+                        std::string_view key, std::string_view defaultText,
+                        std::size_t bufferSize, const std::filesystem::path& file) {
+  std::string copied;
+  profile.GetString(section, key, defaultText, bufferSize, file, copied);
+  return copied;
+}
+
 TEST_P(ProfileTableTest, ReadsAsTheWindowsServiceDoes) {
   const auto& [underTest, c] = GetParam();
   const TempFolder folder;
   if (c.content) folder.Write("profile.ini", *c.content);
   if (!c.otherFile.empty()) folder.Write("other.ini", c.otherFile);
   const auto profile = underTest.make();
-  EXPECT_EQ(profile->GetString(c.section, c.key, c.defaultText, c.bufferSize,
-                               folder.PathOf("profile.ini")),
+  const auto file = PathFromUtf8(folder.PathOf("profile.ini"));
+  EXPECT_EQ(CopiedValue(*profile, c.section, c.key, c.defaultText, c.bufferSize, file),
             c.expected);
+  // Storage that held a longer value before holds this one alone after.
+  std::string used(300, '#');
+  profile->GetString(c.section, c.key, c.defaultText, c.bufferSize, file, used);
+  EXPECT_EQ(used, c.expected);
 }
 
 TEST_P(ProfilePathTest, ReadsAFileWhosePathIsNotAscii) {
   const TempFolder folder;
   const std::string file = folder.Write("Copa ção/tabela.ini", "[Final]\nJOGO01=Brasil\n");
   const auto profile = GetParam().make();
-  EXPECT_EQ(profile->GetString("Final", "JOGO01", "", 255, file), "Brasil");
+  EXPECT_EQ(CopiedValue(*profile, "Final", "JOGO01", "", 255, PathFromUtf8(file)), "Brasil");
 }
 
 }  // namespace talvora

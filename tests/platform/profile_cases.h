@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -66,6 +68,11 @@ ProfileUnderTest Under(const char* name) {
 // Instantiated once per implementation, with ProfileCases().
 class ProfileTableTest : public testing::TestWithParam<std::tuple<ProfileUnderTest, ProfileCase>> {
 };
+
+// What the service copies, read into fresh storage.
+std::string CopiedValue(const ProfileService& profile, std::string_view section,
+                        std::string_view key, std::string_view defaultText,
+                        std::size_t bufferSize, const std::filesystem::path& file);
 
 // Instantiated once per implementation.
 class ProfilePathTest : public testing::TestWithParam<ProfileUnderTest> {};

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/text_encoding.h"
+#include "common/utf8_path.h"
 #include "platform/posix/ini_file_profile.h"
 #include "tests/support/temp_folder.h"
 
@@ -30,12 +31,12 @@ class RecordingProfile final : public ProfileService {
 
   explicit RecordingProfile(std::string answer) : answer_(std::move(answer)) {}
 
-  std::string GetString(std::string_view section, std::string_view key,
-                        std::string_view defaultText, std::size_t bufferSize,
-                        const std::string&) const override {
+  void GetString(std::string_view section, std::string_view key, std::string_view defaultText,
+                 std::size_t bufferSize, const std::filesystem::path&,
+                 std::string& copied) const override {
     calls_.push_back(
         {std::string(section), std::string(key), std::string(defaultText), bufferSize});
-    return answer_;
+    copied = answer_;
   }
 
   const std::vector<Call>& Calls() const { return calls_; }
@@ -140,6 +141,30 @@ INSTANTIATE_TEST_SUITE_P(
                  "A", "JOGO01", "", "a" + Repeat("😀", 63)},
         ReadCase{"a character ending at the cut stays", "[A]\nJOGO01=ab" + Repeat("é", 300) + "\n",
                  "A", "JOGO01", "", "ab" + Repeat("é", 126)}));
+
+// One reader goes from file to file, as the scenes' reader does; what one
+// read learnt of its file must not colour the next.
+TEST(IniValueReader, ReadsEachFileInItsOwnEncoding) {
+  const TempFolder folder;
+  const auto utf8File = PathFromUtf8(folder.Write("utf8.ini", "[3º Lugar]\nJOGO01=Itália\n"));
+  const auto ansiFile =
+      PathFromUtf8(folder.Write("ansi.ini", "[3\xBA Lugar]\nJOGO01=Fran\xE7" "a\n"));
+  const auto missing = PathFromUtf8(folder.PathOf("missing.ini"));
+  const IniFileProfile profile;
+  IniValueReader reader;
+  struct Step {
+    const std::filesystem::path& file;
+    std::string_view expected;
+    bool found;
+  };
+  for (const Step& step : {Step{utf8File, "Itália", true}, Step{ansiFile, "França", true},
+                           Step{missing, "Sem informação", false},
+                           Step{utf8File, "Itália", true}, Step{ansiFile, "França", true}}) {
+    EXPECT_EQ(reader.Read(profile, "3º Lugar", "JOGO01", "Sem informação", step.file),
+              step.expected);
+    EXPECT_EQ(reader.FoundFile(), step.found);
+  }
+}
 
 }  // namespace
 }  // namespace talvora

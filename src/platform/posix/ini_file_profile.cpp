@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "common/text_encoding.h"
-#include "common/utf8_path.h"
 #include "common/whole_file.h"
 
 namespace talvora {
@@ -30,13 +29,14 @@ bool SameName(std::string_view a, std::string_view b) {
   return std::ranges::equal(a, b, {}, AsciiLower, AsciiLower);
 }
 
-// The file's text in the ANSI code page, or nullopt when it cannot be opened.
-std::optional<std::string> ReadProfile(const std::string& file) {
-  auto bytes = ReadWholeFile(PathFromUtf8(file));
-  if (bytes && bytes->starts_with(kUtf8Signature)) {
-    return Utf8ToAnsi(std::string_view(*bytes).substr(kUtf8Signature.size()));
-  }
-  return bytes;
+// The file's text in the ANSI code page, in `bytes` or in `decoded`; nullopt
+// when it cannot be opened.
+std::optional<std::string_view> ReadProfile(const std::filesystem::path& file, std::string& bytes,
+                                            std::string& decoded) {
+  if (!ReadWholeFile(file, bytes)) return std::nullopt;
+  if (!bytes.starts_with(kUtf8Signature)) return bytes;
+  Utf8ToAnsi(std::string_view(bytes).substr(kUtf8Signature.size()), decoded);
+  return decoded;
 }
 
 // The name of a section header line, nullopt for any other line.
@@ -87,33 +87,39 @@ std::string_view DefaultValue(std::string_view defaultText) {
   return text;
 }
 
-// Copies a value into a buffer of bufferSize characters, the NUL included.
+// Copies a value as into a buffer of bufferSize characters, the NUL included.
 // Of a value in matching quotes the opening quote is skipped and the closing
 // one dropped when the buffer has room for it. When the buffer holds the text
 // between the quotes but not the closing one, the Windows service drops the
 // last character of that text instead; so do we.
-std::string CopyEntry(std::string_view value, std::size_t bufferSize) {
+void CopyEntry(std::string_view value, std::size_t bufferSize, std::string& copied) {
   const std::size_t room = bufferSize - 1;
   const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
                       value.back() == value.front();
-  if (!quoted) return std::string(value.substr(0, room));
+  if (!quoted) {
+    copied.assign(value.substr(0, room));
+    return;
+  }
   const std::string_view afterQuote = value.substr(1);
-  std::string copied(afterQuote.substr(0, room));
+  copied.assign(afterQuote.substr(0, room));
   if (bufferSize >= afterQuote.size() && !copied.empty()) copied.pop_back();
-  return copied;
 }
 
 }  // namespace
 
-std::string IniFileProfile::GetString(std::string_view section, std::string_view key,
-                                      std::string_view defaultText, std::size_t bufferSize,
-                                      const std::string& file) const {
-  if (bufferSize == 0) return {};
-  if (const auto text = ReadProfile(file)) {
+void IniFileProfile::GetString(std::string_view section, std::string_view key,
+                               std::string_view defaultText, std::size_t bufferSize,
+                               const std::filesystem::path& file, std::string& copied) const {
+  copied.clear();
+  if (bufferSize == 0) return;
+  if (const auto text = ReadProfile(file, bytes_, decoded_)) {
     const auto value = FindValue(*text, Trim(UpToNul(section)), Trim(UpToNul(key)));
-    if (value) return CopyEntry(*value, bufferSize);
+    if (value) {
+      CopyEntry(*value, bufferSize, copied);
+      return;
+    }
   }
-  return CopyEntry(DefaultValue(defaultText), bufferSize);
+  CopyEntry(DefaultValue(defaultText), bufferSize, copied);
 }
 
 }  // namespace talvora

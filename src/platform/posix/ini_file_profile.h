@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "platform/profile.h"
 
 namespace talvora {
@@ -25,9 +27,15 @@ namespace talvora {
 //   in the ANSI code page.
 class IniFileProfile final : public ProfileService {
  public:
-  std::string GetString(std::string_view section, std::string_view key,
-                        std::string_view defaultText, std::size_t bufferSize,
-                        const std::string& file) const override;
+  void GetString(std::string_view section, std::string_view key, std::string_view defaultText,
+                 std::size_t bufferSize, const std::filesystem::path& file,
+                 std::string& copied) const override;
+
+ private:
+  // The file's bytes and their ANSI decoding, kept from read to read so that
+  // their storage is reused; a read leaves nothing in them that matters.
+  mutable std::string bytes_;
+  mutable std::string decoded_;
 };
 
 }  // namespace talvora
