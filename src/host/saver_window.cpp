@@ -53,7 +53,7 @@ void SaverWindow::Form_Load() {
   if (env_.process.RunMode == kRunModePreview) env_.saver.ShowCursor(true);
   if (env_.process.RunMode == kRunModeFullScreen) env_.saver.ShowCursor(false);
   banner_.StartBanner(Scene(), Timer2_);
-  table_.DivideBackgrounds(env_.pictures);
+  table_.LoadBadge(env_.pictures);
   Timer1_.SetEnabled(true);
 }
 

@@ -150,11 +150,15 @@ CupTable::CupTable(Form& window)
   picTabela.SetBackColor(kBlack);
 }
 
-void CupTable::DivideBackgrounds(const SaverPictures& pictures) {
-  backgrounds_ = pictures.PictureClip3;
-  backgrounds_.SetRows(1);
-  backgrounds_.SetColumns(kBackgrounds);
-  Image1.SetPicture(pictures.Badge);
+void CupTable::LoadBadge(const SaverPictures& pictures) { Image1.SetPicture(pictures.Badge()); }
+
+const PictureStrip& CupTable::Backgrounds(const SaverPictures& pictures) {
+  if (!backgrounds_) {
+    backgrounds_ = pictures.PictureClip3();
+    backgrounds_->SetRows(1);
+    backgrounds_->SetColumns(kBackgrounds);
+  }
+  return *backgrounds_;
 }
 
 void CupTable::ShowCupTable(const SceneContext& context) {
@@ -173,7 +177,7 @@ void CupTable::ShowCupTable(const SceneContext& context) {
       RandomPlacement(context, picTabela.Width(), picTabela.Height(), kFullScreenMargin);
   picTabela.Move(at.left, at.top);
   picTabela.SetVisible(true);
-  picTabela.SetPicture(backgrounds_.Cell(stage.background));
+  picTabela.SetPicture(Backgrounds(context.pictures).Cell(stage.background));
   ShowStage(context);
   if (++TableStage_ > kStages - 1) TableStage_ = 0;
 }

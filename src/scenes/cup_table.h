@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "runtime/forms/image_control.h"
@@ -23,8 +24,8 @@ class CupTable {
 
   explicit CupTable(Form& window);
 
-  // Divides the backgrounds strip into its five panels, as the window does at load.
-  void DivideBackgrounds(const SaverPictures& pictures);
+  // Gives the badge to its image, as the window does at load.
+  void LoadBadge(const SaverPictures& pictures);
   void ShowCupTable(const SceneContext& context);
 
   std::int16_t TableStage() const { return TableStage_; }
@@ -33,6 +34,9 @@ class CupTable {
 
  private:
   void ShowStage(const SceneContext& context);
+  // The backgrounds strip divided into its five panels; divided when the
+  // table first shows, so that a saver showing another scene never makes it.
+  const PictureStrip& Backgrounds(const SaverPictures& pictures);
 
   PictureBox picTabela;
   LabelControl lblGrupo;
@@ -40,7 +44,7 @@ class CupTable {
   std::array<LabelControl, kRows> lblJogo01;
   std::array<LineControl, kLines> Line1;
   ImageControl Image1;
-  PictureStrip backgrounds_;
+  std::optional<PictureStrip> backgrounds_;
   std::int16_t TableStage_ = 0;
   std::string TableSection_;
   std::string tableFile_;  // kept from stage to stage, so that naming it allocates nothing

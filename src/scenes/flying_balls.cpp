@@ -14,7 +14,7 @@ void FlyingBalls::AnimateBalls(const SceneContext& context) {
   // More balls than the table holds are clamped to it.
   const int last = LastSlot(0, LeadingNumber(context.settings.BolasNum));
   slots_.RestartPass(context, tick, 0, last);
-  slots_.DrawAndMovePass(context, tick, 0, last, context.pictures.BolaClip, 0, 7, true);
+  slots_.DrawAndMovePass(context, tick, 0, last, context.pictures.BolaClip(), 0, 7, true);
 }
 
 }  // namespace talvora

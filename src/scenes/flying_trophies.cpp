@@ -41,10 +41,10 @@ void FlyingTrophies::AnimateTrophies(const SceneContext& context) {
   slots_.RestartPass(context, tick, 0, lastRimet);
   const Kinds kinds = KindsOf(context.settings.TrofeusTipo);
   if (kinds.worldCup) {
-    slots_.DrawAndMovePass(context, tick, 0, lastCup, context.pictures.Taca1Clip[0], 0, 1, false);
+    slots_.DrawAndMovePass(context, tick, 0, lastCup, context.pictures.Taca1Clip(0), 0, 1, false);
   }
   if (kinds.julesRimet) {
-    slots_.DrawAndMovePass(context, tick, firstRimet, lastRimet, context.pictures.Taca1Clip[1], 0,
+    slots_.DrawAndMovePass(context, tick, firstRimet, lastRimet, context.pictures.Taca1Clip(1), 0,
                            1, false);
   }
 }

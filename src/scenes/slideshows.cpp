@@ -43,7 +43,7 @@ void PosterSlideshow::ShowNextPoster(const SceneContext& context) {
     PosterPasses_ = 0;
   }
   const Corner corner =
-      DrawAtRandomPlace(context, context.pictures.PictureClip1, PosterIndex_, 20, 28);
+      DrawAtRandomPlace(context, context.pictures.PictureClip1(), PosterIndex_, 20, 28);
   PosterX_ = corner.x;
   PosterY_ = corner.y;
   if (++PosterIndex_ > kPosters - 1) {
@@ -56,7 +56,7 @@ void ChampionSlideshow::ShowNextChampion(const SceneContext& context) {
   context.window.Refresh();
   context.ReseedRandom();
   const Corner corner =
-      DrawAtRandomPlace(context, context.pictures.PictureClip2, ChampionIndex_, 50, 31);
+      DrawAtRandomPlace(context, context.pictures.PictureClip2(), ChampionIndex_, 50, 31);
   ChampionX_ = corner.x;
   ChampionY_ = corner.y;
   if (++ChampionIndex_ > kChampions - 1) ChampionIndex_ = 0;

@@ -59,7 +59,6 @@ void RaiseKey(Form& form, const DisplayEvent& event) {
 LiveSession::LiveSession(LiveServices& services, std::string programDir)
     : services_(services),
       runtime_(services.clock, services.text),
-      pictures_(MakeSaverPictures()),
       environment_{runtime_,         services.clock,   services.registry,     services.saver,
                    services.windows, services.profile, services.paths,        pictures_,
                    random_,          process_,         std::move(programDir), services.shell,

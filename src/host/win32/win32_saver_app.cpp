@@ -25,10 +25,6 @@ namespace {
 // parent may vanish without a close message reaching the preview.
 constexpr DWORD kParentCheckMs = 100;
 
-bool OpensSaverWindow(StartupMode mode) {
-  return mode == StartupMode::kFullScreen || mode == StartupMode::kPreview;
-}
-
 // Blocks until a message arrives or the next timer is due (in a preview, at
 // most until the next look at the parent).
 void WaitForWork(const FormsRuntime& runtime, bool preview) {
@@ -121,8 +117,7 @@ int RunWin32Saver(std::string_view arguments) {
   Win32WindowServices windows(VirtualScreenRect());
   Win32SaverServices saverServices;
   FormsRuntime runtime(clock, text);
-  // The artwork takes a moment to make; only the saver window needs it.
-  const SaverPictures pictures = OpensSaverWindow(mode) ? MakeSaverPictures() : SaverPictures{};
+  const SaverPictures pictures;
   RandomSource random;
   ProcessState process;
   Win32Shell shell;
