@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "common/clock.h"
@@ -134,6 +135,37 @@ TEST_F(FormsTest, RefreshClearsWhatWasDrawnAndRedrawsTheControls) {
   form.Refresh();
   EXPECT_EQ(form.Canvas().At(0, 0), kBlack);
   EXPECT_EQ(form.Canvas().At(6, 6), kBlue);
+}
+
+// A new surface already holds the background, so its first repaint skips
+// clearing it; whatever changed the pixels or the colour before that repaint
+// must still be cleared.
+TEST_F(FormsTest, TheFirstRepaintOfANewSizeClearsWhatChangedSinceItWasMade) {
+  runtime.PaintInvalidated();
+  form.MoveWindow({0, 0, 50, 40});
+  form.PaintPicture(Solid(50, 40, kRed), 0, 0);
+  runtime.PaintInvalidated();
+  EXPECT_EQ(std::as_const(form).Canvas().At(49, 39), kBlack) << "drawn before the repaint";
+
+  form.MoveWindow({0, 0, 60, 45});
+  form.SetBackColor(kBlue);
+  runtime.PaintInvalidated();
+  EXPECT_EQ(std::as_const(form).Canvas().At(59, 44), kBlue) << "a colour set before the repaint";
+
+  ImageControl image(form, "img", 5, 5);
+  image.SetPicture(Solid(4, 4, kRed));
+  form.MoveWindow({0, 0, 70, 50});
+  form.SetBackColor(kBlack);
+  runtime.PaintInvalidated();
+  form.PaintPicture(Solid(70, 50, kBlue), 0, 0);
+  form.Invalidate({0, 0, 20, 20});
+  form.Invalidate({30, 30, 10, 10});
+  runtime.PaintInvalidated();
+  const Surface& canvas = std::as_const(form).Canvas();
+  EXPECT_EQ(canvas.At(6, 6), kRed);
+  EXPECT_EQ(canvas.At(1, 1), kBlack);
+  EXPECT_EQ(canvas.At(35, 35), kBlack) << "the second part of a repaint";
+  EXPECT_EQ(canvas.At(25, 25), kBlue) << "outside the parts";
 }
 
 TEST_F(FormsTest, MovingAControlRepaintsOnlyItsOldAndNewPlaces) {

@@ -65,10 +65,12 @@ void ControlContainer::RemoveControl(WindowlessControl& control) {
 void ControlContainer::Resize(int width, int height) {
   if (width == canvas_.Width() && height == canvas_.Height()) return;
   canvas_ = Surface(width, height, backColor_);
+  uniformColor_ = backColor_;
   InvalidateAll();
 }
 
 void ControlContainer::PaintBackground(const PixelRect& clip) {
+  if (uniformColor_ == backColor_) return;
   canvas_.FillRect(clip, backColor_);
 }
 
@@ -79,6 +81,7 @@ void ControlContainer::Repaint(const PixelRect& clip) {
     const PixelRect part = Intersection(control->Bounds(), clip);
     if (!part.Empty()) control->Draw(canvas_, part, runtime_.Text());
   }
+  uniformColor_.reset();
   AfterPaint();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,7 +26,11 @@ class ControlContainer {
   FormsRuntime& Runtime() const { return runtime_; }
   std::string_view Name() const { return name_; }
 
-  Surface& Canvas() { return canvas_; }
+  // Whoever takes the pixels to draw on may change any of them.
+  Surface& Canvas() {
+    uniformColor_.reset();
+    return canvas_;
+  }
   const Surface& Canvas() const { return canvas_; }
   int Width() const { return canvas_.Width(); }
   int Height() const { return canvas_.Height(); }
@@ -65,6 +70,10 @@ class ControlContainer {
   FormsRuntime& runtime_;
   std::string name_;
   Surface canvas_;
+  // The one colour every pixel holds while nothing has drawn since the
+  // surface was made, so that its first repaint need not clear it again (a
+  // full screen is tens of megabytes).
+  std::optional<Pixel> uniformColor_;
   Pixel backColor_ = kBlack;
   std::vector<WindowlessControl*> controls_;
   std::vector<PixelRect> invalid_;
