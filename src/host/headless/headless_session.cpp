@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include "platform/input_state.h"
 #include "runtime/forms/dialog_controls.h"
 
 namespace talvora {
 namespace {
 
-constexpr int kLeftButton = 1;
 constexpr Pixel kDesktopBackground = 0x008080;
 
 Form* FormNamed(const FormsRuntime& runtime, std::string_view name) {
@@ -68,7 +68,7 @@ bool HeadlessSession::Deliver(const ScriptEvent& event) {
       form->RaiseMouseMove(0, 0, event.x, event.y);
       break;
     case Kind::kMouseDown:
-      form->RaiseMouseDown(kLeftButton, 0, event.x, event.y);
+      form->RaiseMouseDown(kLeftButtonMask, 0, event.x, event.y);
       break;
     case Kind::kClick:
       ClickAt(*form, event.x, event.y);
@@ -96,8 +96,8 @@ bool HeadlessSession::Deliver(const ScriptEvent& event) {
 
 void HeadlessSession::ClickAt(Form& form, double x, double y) {
   // A click is a press, then the release and the click.
-  form.RaiseMouseDown(kLeftButton, 0, x, y);
-  if (form.Loaded()) form.RaiseMouseUp(kLeftButton, 0, x, y);
+  form.RaiseMouseDown(kLeftButtonMask, 0, x, y);
+  if (form.Loaded()) form.RaiseMouseUp(kLeftButtonMask, 0, x, y);
   if (form.Loaded()) form.RaiseClick();
 }
 
@@ -113,12 +113,12 @@ bool HeadlessSession::Slide(Form& form, std::string_view name, std::int32_t valu
   const std::int32_t target = std::clamp(value, slider->Min(), slider->Max());
   std::int32_t at = slider->Value();
   form.RaiseMouseMove(0, 0, slider->ThumbCentreAt(at), y);
-  form.RaiseMouseDown(kLeftButton, 0, slider->ThumbCentreAt(at), y);
+  form.RaiseMouseDown(kLeftButtonMask, 0, slider->ThumbCentreAt(at), y);
   while (at != target && form.Loaded()) {
     at += at < target ? 1 : -1;
-    form.RaiseMouseMove(kLeftButton, 0, slider->ThumbCentreAt(at), y);
+    form.RaiseMouseMove(kLeftButtonMask, 0, slider->ThumbCentreAt(at), y);
   }
-  if (form.Loaded()) form.RaiseMouseUp(kLeftButton, 0, slider->ThumbCentreAt(at), y);
+  if (form.Loaded()) form.RaiseMouseUp(kLeftButtonMask, 0, slider->ThumbCentreAt(at), y);
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "common/text_encoding.h"
+#include "platform/input_state.h"
 #include "platform/win32/win32_handles.h"
 #include "runtime/forms/form.h"
 
@@ -16,25 +17,17 @@ constexpr WORD kArrowCursor = 32512;  // IDC_ARROW
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kDialogExStyle = WS_EX_DLGMODALFRAME;
 
-// The forms' mouse buttons and shift keys, numbered as their events number them.
-constexpr int kLeftButton = 1;
-constexpr int kRightButton = 2;
-constexpr int kMiddleButton = 4;
-constexpr int kShiftMask = 1;
-constexpr int kControlMask = 2;
-constexpr int kAltMask = 4;
-
 bool KeyIsDown(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
 
 int ShiftState() {
-  return (KeyIsDown(VK_SHIFT) ? kShiftMask : 0) | (KeyIsDown(VK_CONTROL) ? kControlMask : 0) |
+  return (KeyIsDown(VK_SHIFT) ? kShiftMask : 0) | (KeyIsDown(VK_CONTROL) ? kCtrlMask : 0) |
          (KeyIsDown(VK_MENU) ? kAltMask : 0);
 }
 
 int ButtonsOf(WPARAM wParam) {
-  return ((wParam & MK_LBUTTON) != 0 ? kLeftButton : 0) |
-         ((wParam & MK_RBUTTON) != 0 ? kRightButton : 0) |
-         ((wParam & MK_MBUTTON) != 0 ? kMiddleButton : 0);
+  return ((wParam & MK_LBUTTON) != 0 ? kLeftButtonMask : 0) |
+         ((wParam & MK_RBUTTON) != 0 ? kRightButtonMask : 0) |
+         ((wParam & MK_MBUTTON) != 0 ? kMiddleButtonMask : 0);
 }
 
 HINSTANCE ThisModule() { return GetModuleHandleA(nullptr); }
@@ -233,7 +226,7 @@ bool FormWindow::HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam,
     case WM_MBUTTONUP: {
       if ((wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) ReleaseCapture();
       if (message == WM_LBUTTONUP || !FormTakesInput()) return false;
-      const int button = message == WM_RBUTTONUP ? kRightButton : kMiddleButton;
+      const int button = message == WM_RBUTTONUP ? kRightButtonMask : kMiddleButtonMask;
       form_->RaiseMouseUp(button, ShiftState(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       result = 0;
       return true;
@@ -265,10 +258,10 @@ bool FormWindow::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
       return true;
     case WM_LBUTTONDOWN:
       leftPressed_ = true;
-      form_->RaiseMouseDown(kLeftButton, ShiftState(), x, y);
+      form_->RaiseMouseDown(kLeftButtonMask, ShiftState(), x, y);
       return true;
     case WM_LBUTTONUP:
-      form_->RaiseMouseUp(kLeftButton, ShiftState(), x, y);
+      form_->RaiseMouseUp(kLeftButtonMask, ShiftState(), x, y);
       // A click is a press and a release on the same window.
       if (leftPressed_ && FormTakesInput()) {
         leftPressed_ = false;
@@ -280,10 +273,10 @@ bool FormWindow::HandleInput(UINT message, WPARAM wParam, LPARAM lParam) {
       form_->RaiseDblClick();
       return true;
     case WM_RBUTTONDOWN:
-      form_->RaiseMouseDown(kRightButton, ShiftState(), x, y);
+      form_->RaiseMouseDown(kRightButtonMask, ShiftState(), x, y);
       return true;
     case WM_MBUTTONDOWN:
-      form_->RaiseMouseDown(kMiddleButton, ShiftState(), x, y);
+      form_->RaiseMouseDown(kMiddleButtonMask, ShiftState(), x, y);
       return true;
     default:
       return false;

@@ -2,14 +2,13 @@
 
 #include <algorithm>
 
+#include "platform/input_state.h"
 #include "runtime/forms/form.h"
 #include "runtime/forms/window_frame.h"
 #include "runtime/forms/window_placement.h"
 
 namespace talvora {
 namespace {
-
-constexpr int kLeftButton = 1;
 
 bool Framed(const Form& form) { return form.Style().border == BorderStyle::kFixedDialog; }
 
@@ -87,7 +86,7 @@ void DrawnDesktop::MouseDown(int button, int shift, int x, int y) {
                            y - form->ScreenBounds().top);
       return;
     case FramePart::kCloseBox:
-      if (button == kLeftButton) {
+      if (button == kLeftButtonMask) {
         closeHeld_ = form;
         closeOver_ = true;
       }
