@@ -1,7 +1,7 @@
 #include "common/whole_file.h"
 
-#include <array>
 #include <fstream>
+#include <iterator>
 
 namespace talvora {
 
@@ -24,10 +24,7 @@ bool ReadWholeFile(const std::filesystem::path& file, std::string& bytes) {
   }
   // What a file that grew meanwhile, or one without a size, holds beyond it.
   in.clear();
-  std::array<char, 4096> more{};
-  while (in.read(more.data(), more.size()) || in.gcount() > 0) {
-    bytes.append(more.data(), static_cast<std::size_t>(in.gcount()));
-  }
+  bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   return true;
 }
 

@@ -13,7 +13,7 @@ class Frame;
 // A rectangle given in twips, as forms lay out their controls, in pixels.
 PixelRect PixelsFromTwips(int left, int top, int width, int height);
 
-// Virtual key codes as hosts deliver them, and the shift state's bits.
+// Virtual key codes as hosts deliver them.
 inline constexpr int kKeyTab = 9;
 inline constexpr int kKeyReturn = 13;
 inline constexpr int kKeyEscape = 27;
